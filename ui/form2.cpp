@@ -1,0 +1,20 @@
+#include "form2.h"
+
+#include "controls.h"
+#include "windowlayout.h"
+
+namespace zorbelkin
+{
+
+Form2::Form2(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    buildWindow(*this, form2Description());
+}
+
+const std::shared_ptr<const Picture>& Form2::picture(Mark mark) const
+{
+    const char* holder = mark == Mark::X ? "thex" : mark == Mark::O ? "theo" : "imgna";
+    return findChild<ImageControl*>(QLatin1String(holder), Qt::FindDirectChildrenOnly)->picture();
+}
+
+} // namespace zorbelkin

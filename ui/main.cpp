@@ -1,0 +1,22 @@
+#include "fatalerror.h"
+#include "zorbelkinwindow.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorbelkin"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORBELKIN_VERSION));
+    try {
+        zorbelkin::ZorbelkinWindow window;
+        window.show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        zorbelkin::reportFatalError(nullptr, error);
+        return EXIT_FAILURE;
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "gameview.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace zorbelkin
+{
+
+// A loaded picture with its handle. Pictures are shared, never copied: an image control that
+// shows a picture holds the very object, so its handle tells which picture it is.
+class Picture
+{
+public:
+    // Loads the picture at path together with its four-times rendition ("x.png" and "x@4x.png").
+    // Each call yields a new picture with a fresh non-zero handle. Throws std::runtime_error when
+    // a rendition cannot be read.
+    static std::shared_ptr<const Picture> load(const QString& path);
+
+    PictureHandle handle() const { return handle_; }
+    // In logical pixels, the same for every rendition.
+    QSize size() const;
+    // The smallest rendition that covers devicePixels, or the largest there is.
+    const QPixmap& renditionFor(QSize devicePixels) const;
+
+private:
+    Picture(PictureHandle handle, std::vector<QPixmap> renditions);
+
+    PictureHandle handle_;
+    std::vector<QPixmap> renditions_; // coarsest first
+};
+
+// The handle of a picture an image control may hold; no picture is the blank one, handle 0.
+inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)
+{
+    return picture ? picture->handle() : 0;
+}
+
+} // namespace zorbelkin

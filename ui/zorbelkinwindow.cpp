@@ -1,0 +1,100 @@
+#include "zorbelkinwindow.h"
+
+#include "controls.h"
+#include "fatalerror.h"
+#include "form2.h"
+#include "windowlayout.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <stdexcept>
+
+namespace zorbelkin
+{
+namespace
+{
+
+template<class Control> Control* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name, Qt::FindDirectChildrenOnly);
+    if (!found)
+        throw std::logic_error("the window has no control " + name.toStdString());
+    return found;
+}
+
+} // namespace
+
+ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
+{
+    setFont(controlFont());
+    buildWindow(*this, mainWindowDescription());
+    for (CellIndex i = 0; i < cellCount; ++i) {
+        Img1_[i] = control<ImageControl>(*this, arrayMemberName(QStringLiteral("Img1"), i));
+        lbl1_[i] = control<ClickableLabel>(*this, arrayMemberName(QStringLiteral("lbl1"), i));
+    }
+    textBoxes_ = {control<QLineEdit>(*this, QStringLiteral("Txt1")),
+                  control<QLineEdit>(*this, QStringLiteral("txt2")),
+                  control<QLineEdit>(*this, QStringLiteral("txt3"))};
+    Cmd3_ = control<QPushButton>(*this, QStringLiteral("Cmd3"));
+    connectHandlers();
+    game_.Form_Load();
+}
+
+void ZorbelkinWindow::connectHandlers()
+{
+    connect(Cmd3_, &QPushButton::clicked, this,
+            [this] { runHandler(this, [this] { game_.Cmd3_Click(); }); });
+}
+
+Form2& ZorbelkinWindow::form2() const
+{
+    if (!form2_)
+        form2_ = new Form2(const_cast<ZorbelkinWindow*>(this));
+    return *form2_;
+}
+
+PictureHandle ZorbelkinWindow::cellPictureHandle(CellIndex cell) const
+{
+    return handleOf(Img1_.at(cell)->picture());
+}
+
+PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
+{
+    return handleOf(form2().picture(mark));
+}
+
+void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
+{
+    Img1_.at(cell)->setPicture(form2().picture(mark));
+}
+
+void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
+{
+    lbl1_.at(cell)->setEnabled(enabled);
+}
+
+QLineEdit& ZorbelkinWindow::textBox(TextBox box) const
+{
+    return *textBoxes_.at(static_cast<std::size_t>(box));
+}
+
+QString ZorbelkinWindow::text(TextBox box) const
+{
+    return textBox(box).text();
+}
+
+void ZorbelkinWindow::setText(TextBox box, const QString& text)
+{
+    textBox(box).setText(text);
+}
+
+void ZorbelkinWindow::showMessage(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(applicationTitle), text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace zorbelkin

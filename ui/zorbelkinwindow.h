@@ -1,0 +1,51 @@
+#pragma once
+
+#include "game.h"
+#include "gameview.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zorbelkin
+{
+
+class ClickableLabel;
+class Form2;
+class ImageControl;
+
+// The main window: its controls hold the game's state, and it passes the clicks on the cells and
+// on "New Game" to the game. Building it starts the first game.
+class ZorbelkinWindow : public QWidget, public GameView
+{
+    Q_OBJECT
+public:
+    // Throws std::runtime_error if a mark picture cannot be loaded.
+    explicit ZorbelkinWindow(QWidget* parent = nullptr);
+
+    PictureHandle cellPictureHandle(CellIndex cell) const override;
+    PictureHandle markPictureHandle(Mark mark) const override;
+    void assignPicture(CellIndex cell, Mark mark) override;
+    void setCellEnabled(CellIndex cell, bool enabled) override;
+    QString text(TextBox box) const override;
+    void setText(TextBox box, const QString& text) override;
+    void showMessage(const QString& text) override;
+
+private:
+    // The picture holder, created hidden on first use.
+    Form2& form2() const;
+    QLineEdit& textBox(TextBox box) const;
+    void connectHandlers();
+
+    std::array<ImageControl*, cellCount> Img1_{};
+    std::array<ClickableLabel*, cellCount> lbl1_{};
+    std::array<QLineEdit*, 3> textBoxes_{};
+    QPushButton* Cmd3_ = nullptr;
+    mutable Form2* form2_ = nullptr;
+    Game game_{*this};
+};
+
+} // namespace zorbelkin
