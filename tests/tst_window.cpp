@@ -1,0 +1,312 @@
+#include "windowtesting.h"
+
+#include "form2.h"
+
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace zorbelkin;
+using namespace zorbelkin::testing;
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithBlankFreeBoardAndPlayerOneToMove();
+    void newGameClearsBoardAndKeepsScores();
+    void keyboardPressesNewGameFromTheStartFocus();
+    void tabCyclesButtonAndScoresOnly();
+
+    void cellsAreSeparatedByTheirGridLines();
+    void titlesAndTurnBoxSitWhereTheLayoutPutsThem();
+    void clickAnywhereOnACellReachesItsLabel();
+    void clickOffTheCellsReachesNoCell();
+    void resizingMovesNothing();
+
+    void markPicturesHaveDistinctStableHandles();
+    void cellSharesTheHoldersPicture();
+    void pictureHolderIsNeverShown();
+
+private:
+    std::unique_ptr<ZorbelkinWindow> window_;
+};
+
+void TestWindow::init()
+{
+    window_ = std::make_unique<ZorbelkinWindow>();
+}
+
+void TestWindow::cleanup()
+{
+    window_.reset();
+    QCOMPARE(strayWindows(), QStringList());
+}
+
+void TestWindow::opensWithBlankFreeBoardAndPlayerOneToMove()
+{
+    const ZorbelkinWindow& w = *window_;
+    QCOMPARE(w.windowTitle(), QStringLiteral("ZOR BEL KIN"));
+    QCOMPARE(w.size(), QSize(470, 459));
+    for (CellIndex i = 0; i < cellCount; ++i) {
+        QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
+        QVERIFY(lbl1(w, i)->isEnabled());
+    }
+    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
+    QVERIFY(!textBox(w, "Txt1")->isEnabled());
+    QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("0"));
+    QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("0"));
+}
+
+void TestWindow::newGameClearsBoardAndKeepsScores()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.assignPicture(4, Mark::X);
+    w.setCellEnabled(4, false);
+    w.assignPicture(0, Mark::O);
+    w.setCellEnabled(0, false);
+    w.setText(TextBox::Txt1, QStringLiteral("2"));
+    QTest::keyClicks(textBox(w, "txt2"), QStringLiteral("12"));
+    textBox(w, "txt3")->setText(QStringLiteral("not a number"));
+
+    for (int press = 0; press < 2; ++press) {
+        QTest::mouseClick(newGameButton(w), Qt::LeftButton);
+        for (CellIndex i = 0; i < cellCount; ++i) {
+            QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
+            QVERIFY(lbl1(w, i)->isEnabled());
+        }
+        QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
+        QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("012"));
+        QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("not a number"));
+    }
+}
+
+void TestWindow::keyboardPressesNewGameFromTheStartFocus()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QPushButton* button = newGameButton(w);
+    QTRY_COMPARE(QApplication::focusWidget(), button);
+
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        w.assignPicture(8, Mark::X);
+        w.setText(TextBox::Txt1, QStringLiteral("2"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(w.cellPictureHandle(8), PictureHandle{0});
+        QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
+    }
+    QCOMPARE(clicks.count(), 3);
+
+    // The button is not the window's default: Enter in a score box leaves the game alone.
+    w.setText(TextBox::Txt1, QStringLiteral("2"));
+    textBox(w, "txt2")->setFocus();
+    QTest::keyClick(textBox(w, "txt2"), Qt::Key_Return);
+    QCOMPARE(clicks.count(), 3);
+    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("2"));
+}
+
+void TestWindow::tabCyclesButtonAndScoresOnly()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_COMPARE(QApplication::focusWidget(), newGameButton(w));
+
+    QStringList visited;
+    for (int step = 0; step < 6; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"txt2", "txt3", "Cmd3", "txt2", "txt3", "Cmd3"}));
+    QTest::mouseClick(textBox(w, "Txt1"), Qt::LeftButton);
+    QVERIFY(!textBox(w, "Txt1")->hasFocus());
+}
+
+void TestWindow::cellsAreSeparatedByTheirGridLines()
+{
+    const ZorbelkinWindow& w = *window_;
+    const std::array lines{named(w, "Line1")->geometry(), named(w, "Line2")->geometry(),
+                           named(w, "Line3")->geometry(), named(w, "Line4")->geometry()};
+    for (const QRect& line : lines)
+        QVERIFY(line.width() == 5 || line.height() == 5);
+
+    for (CellIndex i = 0; i < cellCount; ++i) {
+        const QRect cell = Img1(w, i)->geometry();
+        QCOMPARE(cell.size(), QSize(113, 105));
+        QCOMPARE(lbl1(w, i)->geometry(), cell);
+        for (CellIndex j = i + 1; j < cellCount; ++j)
+            QVERIFY2(!cell.intersects(Img1(w, j)->geometry()), qPrintable(QString::number(j)));
+        for (const QRect& line : lines)
+            QVERIFY(!cell.intersects(line));
+    }
+    // Each line runs through the middle of the 31-pixel gap between two columns or two rows,
+    // over the whole height or width of the board.
+    const QRect board = Img1(w, 0)->geometry().united(Img1(w, 8)->geometry());
+    for (const auto& [line, before, after] :
+         {std::tuple{lines[0], 0, 1}, std::tuple{lines[1], 1, 2}}) {
+        const int gapStart = Img1(w, before)->geometry().right() + 1;
+        const int gapEnd = Img1(w, after)->geometry().left();
+        QCOMPARE(gapEnd - gapStart, 31);
+        QCOMPARE(line.left() - gapStart, gapEnd - 1 - line.right());
+        QCOMPARE(line.top(), board.top());
+        QVERIFY(line.bottom() >= board.bottom() - 5 && line.bottom() < board.bottom());
+    }
+    for (const auto& [line, before, after] :
+         {std::tuple{lines[2], 0, 3}, std::tuple{lines[3], 3, 6}}) {
+        const int gapStart = Img1(w, before)->geometry().bottom() + 1;
+        const int gapEnd = Img1(w, after)->geometry().top();
+        QCOMPARE(gapEnd - gapStart, 31);
+        QCOMPARE(line.top() - gapStart, gapEnd - 1 - line.bottom());
+        QCOMPARE(line.left(), board.left());
+        QVERIFY(line.right() >= board.right() - 5 && line.right() < board.right());
+    }
+}
+
+void TestWindow::titlesAndTurnBoxSitWhereTheLayoutPutsThem()
+{
+    const ZorbelkinWindow& w = *window_;
+    const char* titles[] = {"Label1", "Label2", "Label3"};
+    for (int column = 0; column < 3; ++column) {
+        const auto* title = named<QLabel>(w, QString::fromLatin1(titles[column]));
+        QCOMPARE(title->geometry().center().x(), Img1(w, column)->geometry().center().x());
+        QCOMPARE(title->font().bold(), true);
+        QCOMPARE(title->font().pointSizeF(), 14.25);
+        QVERIFY(title->alignment() & Qt::AlignHCenter);
+    }
+    QCOMPARE(textBox(w, "Txt1")->geometry().bottom() + 1, w.height());
+    const QRect turnCaption = named(w, "player")->geometry();
+    QVERIFY(turnCaption.contains(textBox(w, "Txt1")->geometry().center().x(), turnCaption.top()));
+}
+
+void TestWindow::clickAnywhereOnACellReachesItsLabel()
+{
+    ZorbelkinWindow& w = *window_;
+    w.assignPicture(2, Mark::X);
+    w.setCellEnabled(2, false);
+    for (CellIndex i = 0; i < cellCount; ++i) {
+        const QRect cell = Img1(w, i)->geometry();
+        for (const QPoint point : {cell.center(), cell.topLeft(), cell.topRight(),
+                                   cell.bottomLeft(), cell.bottomRight()})
+            QCOMPARE(w.childAt(point), lbl1(w, i));
+    }
+}
+
+void TestWindow::clickOffTheCellsReachesNoCell()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint offCell[] = {named(w, "Line1")->geometry().center(),
+                              named(w, "Line3")->geometry().center(),
+                              {150, 150},
+                              {20, 200},
+                              named(w, "Label2")->geometry().center(),
+                              named(w, "player1")->geometry().center(),
+                              named(w, "player")->geometry().center(),
+                              {460, 50}};
+    for (const QPoint point : offCell) {
+        const QWidget* target = w.childAt(point);
+        for (CellIndex i = 0; i < cellCount; ++i)
+            QVERIFY(target != lbl1(w, i) && target != Img1(w, i));
+        QTest::mouseClick(&w, Qt::LeftButton, {}, point);
+    }
+    for (CellIndex i = 0; i < cellCount; ++i)
+        QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
+    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
+}
+
+void TestWindow::resizingMovesNothing()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QList<QRect> before;
+    QList<QWidget*> controls = w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([](const QWidget* child) { return child->isWindow(); });
+    for (const QWidget* control : controls)
+        before << control->geometry();
+    QCOMPARE(controls.size(), 32);
+
+    for (const QSize size : {QSize(200, 150), QSize(780, 760)}) {
+        w.resize(size);
+        QTRY_COMPARE(w.size(), size);
+        QList<QRect> after;
+        for (const QWidget* control : controls)
+            after << control->geometry();
+        QCOMPARE(after, before);
+    }
+}
+
+void TestWindow::markPicturesHaveDistinctStableHandles()
+{
+    const ZorbelkinWindow& w = *window_;
+    const PictureHandle x = w.markPictureHandle(Mark::X);
+    const PictureHandle o = w.markPictureHandle(Mark::O);
+    QCOMPARE(w.markPictureHandle(Mark::Blank), PictureHandle{0});
+    QVERIFY(x != 0 && o != 0 && x != o);
+
+    ZorbelkinWindow second;
+    QCOMPARE(w.markPictureHandle(Mark::X), x);
+    QCOMPARE(w.markPictureHandle(Mark::O), o);
+}
+
+void TestWindow::cellSharesTheHoldersPicture()
+{
+    ZorbelkinWindow& w = *window_;
+    const auto* holder = w.findChild<Form2*>();
+    QVERIFY(holder);
+
+    w.assignPicture(5, Mark::X);
+    const std::shared_ptr<const Picture>& shown = Img1(w, 5)->picture();
+    QCOMPARE(shown.get(), holder->picture(Mark::X).get());
+    QCOMPARE(w.cellPictureHandle(5), w.markPictureHandle(Mark::X));
+    QVERIFY(w.cellPictureHandle(5) != w.markPictureHandle(Mark::O));
+    QCOMPARE(shown->size(), QSize(64, 64));
+
+    // Stretched to 113 x 105 the cell takes the sharp rendition, not the 64-pixel one.
+    const QPixmap& drawn = shown->renditionFor(Img1(w, 5)->size());
+    QCOMPARE(drawn.devicePixelRatio(), 4.0);
+    QCOMPARE(drawn.deviceIndependentSize().toSize(), QSize(64, 64));
+    QCOMPARE(shown->renditionFor({64, 64}).devicePixelRatio(), 1.0);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QColor panel = w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(42, 49);
+    QCOMPARE(panel, QColor(0, 132, 132));
+
+    w.assignPicture(5, Mark::Blank);
+    QCOMPARE(w.cellPictureHandle(5), PictureHandle{0});
+    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(42, 49),
+             w.palette().color(QPalette::Window));
+}
+
+void TestWindow::pictureHolderIsNeverShown()
+{
+    ZorbelkinWindow& w = *window_;
+    const auto visibleForm2 = [] {
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->windowTitle() == QLatin1String("Form2") && widget->isVisible())
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(w.findChild<Form2*>());
+    QVERIFY(!visibleForm2());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!visibleForm2());
+    QTest::mouseClick(newGameButton(w), Qt::LeftButton);
+    QVERIFY(!visibleForm2());
+    QCOMPARE(w.findChildren<Form2*>().size(), 1);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "controls.h"
+#include "windowlayout.h"
+#include "zorbelkinwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace zorbelkin::testing
+{
+
+template<class Control = QWidget> Control* named(const QWidget& window, const QString& name)
+{
+    auto* control = window.findChild<Control*>(name);
+    if (!control)
+        qFatal("no control named %s", qPrintable(name));
+    return control;
+}
+
+inline QLabel* lbl1(const QWidget& window, CellIndex i)
+{
+    return named<QLabel>(window, arrayMemberName(QStringLiteral("lbl1"), i));
+}
+
+inline ImageControl* Img1(const QWidget& window, CellIndex i)
+{
+    return named<ImageControl>(window, arrayMemberName(QStringLiteral("Img1"), i));
+}
+
+inline QLineEdit* textBox(const QWidget& window, const char* name)
+{
+    return named<QLineEdit>(window, QString::fromLatin1(name));
+}
+
+inline QPushButton* newGameButton(const QWidget& window)
+{
+    return named<QPushButton>(window, QStringLiteral("Cmd3"));
+}
+
+// The windows a test leaves open, by class and title, for a cleanup() that insists on none.
+inline QStringList strayWindows()
+{
+    QStringList stray;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        stray << QStringLiteral("%1 \"%2\"")
+                     .arg(widget->metaObject()->className(), widget->windowTitle());
+    return stray;
+}
+
+} // namespace zorbelkin::testing

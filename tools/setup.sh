@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
+# Usage: tools/setup.sh play | test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
+test_packages=(xvfb xauth x11-utils xdotool xclip imagemagick)
+
+case "${1:-}" in
+play) wanted=("${build_packages[@]}") ;;
+test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 play | test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+case "$1" in
+play)
+    cmake --workflow --preset play
+    exec build/play/ui/zorbelkin
+    ;;
+test)
+    exec cmake --workflow --preset test
+    ;;
+esac
