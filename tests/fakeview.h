@@ -6,13 +6,11 @@
 
 #include <array>
 
-namespace zorbelkin::testing
-{
+namespace zorbelkin::testing {
 
 // A window made of plain data, so the rules can be played without any widget. Boards are written
 // as three rows of X, O and '.' (blank) separated by '/': "XO./.X./..X".
-class FakeView : public GameView
-{
+class FakeView : public GameView {
 public:
     static constexpr PictureHandle xHandle = 0x5a17;
     static constexpr PictureHandle oHandle = 0x0b0e;

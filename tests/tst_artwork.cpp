@@ -6,8 +6,7 @@
 using zorbelkin::artwork::drawMark;
 using zorbelkin::artwork::Letter;
 
-class TestArtwork : public QObject
-{
+class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:

@@ -10,8 +10,7 @@
 using namespace zorbelkin;
 
 // Leaving the event loop cannot be taken back within one process, so this file holds one test.
-class TestFatalError : public QObject
-{
+class TestFatalError : public QObject {
     Q_OBJECT
 
 private slots:

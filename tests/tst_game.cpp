@@ -7,8 +7,7 @@ using zorbelkin::Game;
 using zorbelkin::TextBox;
 using zorbelkin::testing::FakeView;
 
-class TestGame : public QObject
-{
+class TestGame : public QObject {
     Q_OBJECT
 
 private slots:

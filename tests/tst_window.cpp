@@ -9,8 +9,7 @@
 using namespace zorbelkin;
 using namespace zorbelkin::testing;
 
-class TestWindow : public QObject
-{
+class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:

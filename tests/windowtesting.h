@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace zorbelkin::testing
-{
+namespace zorbelkin::testing {
 
 template<class Control = QWidget> Control* named(const QWidget& window, const QString& name)
 {

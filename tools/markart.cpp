@@ -6,10 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-namespace zorbelkin::artwork
-{
-namespace
-{
+namespace zorbelkin::artwork {
+namespace {
 
 constexpr int logicalSize = 64;
 

@@ -2,8 +2,7 @@
 
 #include <QImage>
 
-namespace zorbelkin::artwork
-{
+namespace zorbelkin::artwork {
 
 enum class Letter { X, O };
 

@@ -5,8 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {

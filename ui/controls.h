@@ -8,13 +8,11 @@
 
 #include <memory>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // A label that reports a click: a press and a release of the left button both on the label.
 // A disabled label takes no mouse events at all, so its clicks go nowhere.
-class ClickableLabel : public QLabel
-{
+class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(QWidget* parent) : QLabel(parent) {}
@@ -31,8 +29,7 @@ private:
 };
 
 // A push button whose caption breaks onto a second line at a space when one line is too narrow.
-class WrappingButton : public QPushButton
-{
+class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
     WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
@@ -43,8 +40,7 @@ protected:
 
 // Shows a shared picture at its own size from the top left, or stretched over the whole control.
 // Without a picture it draws nothing and the window shows through.
-class ImageControl : public QWidget
-{
+class ImageControl : public QWidget {
     Q_OBJECT
 public:
     ImageControl(bool stretch, QWidget* parent);
@@ -61,8 +57,7 @@ private:
 };
 
 // A straight line, filled in the window text colour over its whole rectangle.
-class LineControl : public QWidget
-{
+class LineControl : public QWidget {
     Q_OBJECT
 public:
     explicit LineControl(QWidget* parent);

@@ -9,10 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-namespace zorbelkin
-{
-namespace
-{
+namespace zorbelkin {
+namespace {
 
 struct Member {
     QString name;

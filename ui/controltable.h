@@ -6,8 +6,7 @@
 
 class QWidget;
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 enum class ControlKind { Label, TextBox, Button, Image, Line };
 

@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 void reportFatalError(QWidget* parent, const std::exception& error)
 {

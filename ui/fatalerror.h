@@ -5,8 +5,7 @@
 
 class QWidget;
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // Tells the player, in a modal message box over parent (which may be null), that the program met
 // an error it cannot go on from.

@@ -3,8 +3,7 @@
 #include "controls.h"
 #include "windowlayout.h"
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 Form2::Form2(QWidget* owner) : QWidget(owner, Qt::Window)
 {

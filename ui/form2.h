@@ -6,13 +6,11 @@
 
 #include <memory>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // The hidden window that owns the three mark pictures: imgna's is blank (no picture, handle 0),
 // thex's is X and theo's is O. It is never shown, and its pictures never change.
-class Form2 : public QWidget
-{
+class Form2 : public QWidget {
     Q_OBJECT
 public:
     // A window of owner's, destroyed with it. Throws std::runtime_error if a picture is missing.

@@ -4,10 +4,8 @@
 
 #include <stdexcept>
 
-namespace zorbelkin
-{
-namespace
-{
+namespace zorbelkin {
+namespace {
 
 PictureHandle nextHandle()
 {
@@ -46,8 +44,7 @@ std::shared_ptr<const Picture> Picture::load(const QString& path)
 
 Picture::Picture(PictureHandle handle, std::vector<QPixmap> renditions)
     : handle_(handle), renditions_(std::move(renditions))
-{
-}
+{}
 
 QSize Picture::size() const
 {

@@ -8,13 +8,11 @@
 #include <memory>
 #include <vector>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // A loaded picture with its handle. Pictures are shared, never copied: an image control that
 // shows a picture holds the very object, so its handle tells which picture it is.
-class Picture
-{
+class Picture {
 public:
     // Loads the picture at path together with its four-times rendition ("x.png" and "x@4x.png").
     // Each call yields a new picture with a fresh non-zero handle. Throws std::runtime_error when

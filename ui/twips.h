@@ -3,8 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // Window geometry is kept in twips. At 15 twips a pixel a layout drawn for 96 dots per inch maps
 // onto Qt's logical pixels, and Qt's own scaling keeps it crisp on denser screens.

@@ -5,8 +5,7 @@
 
 #include <array>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 TwipRect cellRect(CellIndex i)
 {
@@ -42,8 +41,7 @@ QColor titleColour()
     return QGuiApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
 }
 
-namespace
-{
+namespace {
 
 using enum ControlKind;
 

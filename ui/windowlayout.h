@@ -7,8 +7,7 @@
 #include <QFont>
 #include <QString>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // The caption of the game's message boxes.
 inline constexpr const char* applicationTitle = "ZORBELKIN";

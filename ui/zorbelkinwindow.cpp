@@ -11,10 +11,8 @@
 
 #include <stdexcept>
 
-namespace zorbelkin
-{
-namespace
-{
+namespace zorbelkin {
+namespace {
 
 template<class Control> Control* control(const QWidget& window, const QString& name)
 {

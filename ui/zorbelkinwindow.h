@@ -10,8 +10,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 class ClickableLabel;
 class Form2;
@@ -19,8 +18,7 @@ class ImageControl;
 
 // The main window: its controls hold the game's state, and it passes the clicks on the cells and
 // on "New Game" to the game. Building it starts the first game.
-class ZorbelkinWindow : public QWidget, public GameView
-{
+class ZorbelkinWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
     // Throws std::runtime_error if a mark picture cannot be loaded.
