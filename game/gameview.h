@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-namespace zorbelkin
-{
+namespace zorbelkin {
 
 // A cell of the board, 0 to 8, row-major from the top left.
 using CellIndex = std::int16_t;
@@ -24,8 +23,7 @@ enum class TextBox { Txt1, txt2, txt3 };
 // Everything the game needs of its window. The game stores nothing of the board itself: a cell's
 // mark is the picture its image shows, and a cell is free while its label is enabled.
 // Every cell argument is 0 to 8.
-class GameView
-{
+class GameView {
 public:
     virtual ~GameView() = default;
 

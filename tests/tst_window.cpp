@@ -2,7 +2,9 @@
 
 #include "form2.h"
 
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <memory>
 
@@ -26,6 +28,9 @@ private slots:
     void clickAnywhereOnACellReachesItsLabel();
     void clickOffTheCellsReachesNoCell();
     void resizingMovesNothing();
+
+    void clickOnUsedCellChangesNothing();
+    void winShowsModalMessageBeforeScoring();
 
     void markPicturesHaveDistinctStableHandles();
     void cellSharesTheHoldersPicture();
@@ -242,6 +247,60 @@ void TestWindow::resizingMovesNothing()
             after << control->geometry();
         QCOMPARE(after, before);
     }
+}
+
+void TestWindow::clickOnUsedCellChangesNothing()
+{
+    window_.reset();
+    CountingWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect cell = Img1(w, 4)->geometry();
+
+    clickAt(w, cell.center());
+    QCOMPARE(w.cellPictureHandle(4), w.markPictureHandle(Mark::X));
+    QVERIFY(!lbl1(w, 4)->isEnabled());
+    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("2"));
+
+    for (const QPoint point : {cell.center(), cell.topLeft(), cell.bottomRight()})
+        clickAt(w, point);
+    QCOMPARE(w.cellPictureHandle(4), w.markPictureHandle(Mark::X));
+    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("2"));
+    QVERIFY(w.messages.isEmpty());
+}
+
+void TestWindow::winShowsModalMessageBeforeScoring()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const CellIndex cell : {0, 3, 1, 4})
+        clickAt(w, Img1(w, cell)->geometry().center());
+
+    // While the box is open: its looks, the score not yet raised, and the board deaf to clicks.
+    QStringList seen;
+    QTimer inspector;
+    connect(&inspector, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        inspector.stop();
+        const bool onlyOk = box->standardButtons() == QMessageBox::Ok && box->buttons().size() == 1;
+        seen << box->windowTitle() << box->text() << QString::number(onlyOk)
+             << QString::number(box->icon() == QMessageBox::NoIcon) << textBox(w, "txt2")->text();
+        clickAt(w, Img1(w, 8)->geometry().center());
+        clickAt(w, newGameButton(w)->geometry().center());
+        box->button(QMessageBox::Ok)->click();
+    });
+    inspector.start(10);
+    clickAt(w, Img1(w, 2)->geometry().center());
+
+    QCOMPARE(seen, QStringList({"ZORBELKIN", "You Win!!", "1", "1", "0"}));
+    QCOMPARE(w.cellPictureHandle(2), w.markPictureHandle(Mark::X));
+    QCOMPARE(w.cellPictureHandle(8), PictureHandle{0});
+    QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("1"));
+    QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("0"));
+    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("2"));
 }
 
 void TestWindow::markPicturesHaveDistinctStableHandles()

@@ -40,6 +40,20 @@ inline QPushButton* newGameButton(const QWidget& window)
     return named<QPushButton>(window, QStringLiteral("Cmd3"));
 }
 
+// Clicks the shown window at p through the platform window, so the click goes where a player's
+// would: to the frontmost control under p, and nowhere while a modal box is open.
+inline void clickAt(QWidget& window, QPoint p)
+{
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, p);
+}
+
+// The real window, with its messages counted instead of shown.
+class CountingWindow : public ZorbelkinWindow {
+public:
+    void showMessage(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
 // The windows a test leaves open, by class and title, for a cleanup() that insists on none.
 inline QStringList strayWindows()
 {
