@@ -27,6 +27,11 @@ template<class Control> Control* control(const QWidget& window, const QString& n
 ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
 {
     setFont(controlFont());
+    // The title colour behind everything: the three title words read as one title, and the
+    // white ground of the mark pictures merges with the board.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, titleColour());
+    setPalette(background);
     buildWindow(*this, mainWindowDescription());
     for (CellIndex i = 0; i < cellCount; ++i) {
         Img1_[i] = control<ImageControl>(*this, arrayMemberName(QStringLiteral("Img1"), i));
@@ -42,6 +47,10 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
 
 void ZorbelkinWindow::connectHandlers()
 {
+    for (CellIndex i = 0; i < cellCount; ++i) {
+        connect(lbl1_[i], &ClickableLabel::clicked, this,
+                [this, i] { runHandler(this, [this, i] { game_.lbl1_Click(i); }); });
+    }
     connect(Cmd3_, &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { game_.Cmd3_Click(); }); });
 }
