@@ -1,6 +1,9 @@
 #include "windowtesting.h"
 
+#include "application.h"
 #include "form2.h"
+
+#include <QAccessible>
 
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -35,6 +38,9 @@ private slots:
     void markPicturesHaveDistinctStableHandles();
     void cellSharesTheHoldersPicture();
     void pictureHolderIsNeverShown();
+
+    void screenReaderNamesFollowTheBoard();
+    void applicationNamesItsVersionAndDesktopEntry();
 
 private:
     std::unique_ptr<ZorbelkinWindow> window_;
@@ -364,6 +370,45 @@ void TestWindow::pictureHolderIsNeverShown()
     QTest::mouseClick(newGameButton(w), Qt::LeftButton);
     QVERIFY(!visibleForm2());
     QCOMPARE(w.findChildren<Form2*>().size(), 1);
+}
+
+namespace {
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+void TestWindow::screenReaderNamesFollowTheBoard()
+{
+    ZorbelkinWindow& w = *window_;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(accessibleName(lbl1(w, 0)), QStringLiteral("top left, empty"));
+    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, empty"));
+    QCOMPARE(accessibleName(lbl1(w, 8)), QStringLiteral("bottom right, empty"));
+    QCOMPARE(accessibleName(newGameButton(w)), QStringLiteral("New Game"));
+    QCOMPARE(accessibleName(textBox(w, "Txt1")), QStringLiteral("Player to move"));
+    QCOMPARE(accessibleName(textBox(w, "txt2")), QStringLiteral("Player 1 score"));
+    QCOMPARE(accessibleName(textBox(w, "txt3")), QStringLiteral("Player 2 score"));
+
+    clickAt(w, Img1(w, 4)->geometry().center());
+    clickAt(w, Img1(w, 5)->geometry().center());
+    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, X"));
+    QCOMPARE(accessibleName(lbl1(w, 5)), QStringLiteral("right, O"));
+
+    clickAt(w, newGameButton(w)->geometry().center());
+    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, empty"));
+}
+
+void TestWindow::applicationNamesItsVersionAndDesktopEntry()
+{
+    setUpApplication();
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zorbelkin.zorbelkin"));
+    QVERIFY(!QApplication::windowIcon().isNull());
 }
 
 QTEST_MAIN(TestWindow)

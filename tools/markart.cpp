@@ -112,10 +112,10 @@ QPainterPath letterO()
 
 } // namespace
 
-QImage drawMark(Letter letter, int scale)
+QImage drawMark(Letter letter, int pixels)
 {
-    QImage image(logicalSize * scale, logicalSize * scale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
+    QImage image(pixels, pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(static_cast<double>(pixels) / logicalSize);
     image.fill(white);
     // With the ratio set, the painter works in logical pixels at any scale.
     QPainter painter(&image);

@@ -2,13 +2,18 @@
 
 #include <QImage>
 
+#include <array>
+
 namespace zorbelkin::artwork {
 
 enum class Letter { X, O };
 
+// The sizes of the application icon, the X mark, in pixels.
+inline constexpr std::array iconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+
 // The picture of a mark, 64 x 64 logical pixels: a grey lace tile on white with a teal panel that
-// carries a white serif letter. scale is the number of image pixels per logical pixel, 1 or more;
-// the result is opaque, scale * 64 pixels square, with a device pixel ratio of scale.
-QImage drawMark(Letter letter, int scale);
+// carries a white serif letter. The result is opaque and pixels square (16 or more), with the
+// device pixel ratio that makes it 64 logical pixels wide.
+QImage drawMark(Letter letter, int pixels);
 
 } // namespace zorbelkin::artwork

@@ -113,6 +113,8 @@ void buildWindow(QWidget& window, const WindowDescription& description)
             control->setObjectName(member.name);
             control->setGeometry(row.kind == ControlKind::Line ? lineRect(row) : member.pixelRect);
             control->setEnabled(!(row.looks & Disabled));
+            if (row.accessibleName)
+                control->setAccessibleName(QString::fromUtf8(row.accessibleName));
             if (member.tabPosition != noTab)
                 tabbed.emplace_back(member.tabPosition, control);
         }

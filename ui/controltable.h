@@ -38,6 +38,8 @@ struct ControlRow {
     // An image's picture, as a resource path; nullptr for none.
     const char* picture = nullptr;
     int lineWidthPixels = 0;
+    // What a screen reader calls the control, where its text alone would not say.
+    const char* accessibleName = nullptr;
 };
 
 struct WindowDescription {

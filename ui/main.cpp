@@ -1,3 +1,4 @@
+#include "application.h"
 #include "fatalerror.h"
 #include "zorbelkinwindow.h"
 
@@ -9,8 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zorbelkin"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORBELKIN_VERSION));
+    zorbelkin::setUpApplication();
     try {
         zorbelkin::ZorbelkinWindow window;
         window.show();

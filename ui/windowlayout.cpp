@@ -94,7 +94,8 @@ constexpr std::array mainControls{
                .kind = TextBox,
                .twips = {3360, 6600, 375, 285},
                .tabPosition = 0,
-               .looks = Disabled},
+               .looks = Disabled,
+               .accessibleName = "Player to move"},
     ControlRow{.name = "Cmd3",
                .kind = Button,
                .twips = {840, 6240, 735, 495},
@@ -104,12 +105,14 @@ constexpr std::array mainControls{
                .kind = TextBox,
                .twips = {1920, 6360, 615, 375},
                .text = "0",
-               .tabPosition = 17},
+               .tabPosition = 17,
+               .accessibleName = "Player 1 score"},
     ControlRow{.name = "txt3",
                .kind = TextBox,
                .twips = {4560, 6360, 615, 375},
                .text = "0",
-               .tabPosition = 18},
+               .tabPosition = 18,
+               .accessibleName = "Player 2 score"},
 };
 
 constexpr std::array form2Controls{

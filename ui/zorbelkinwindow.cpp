@@ -9,10 +9,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <array>
 #include <stdexcept>
 
 namespace zorbelkin {
 namespace {
+
+// What a screen reader says of a cell: where it is and what it shows.
+QString cellDescription(CellIndex cell, Mark mark)
+{
+    static constexpr std::array<const char*, cellCount> places{
+        "top left", "top",         "top right", "left",        "centre",
+        "right",    "bottom left", "bottom",    "bottom right"};
+    const char* shown = mark == Mark::X ? "X" : mark == Mark::O ? "O" : "empty";
+    return QStringLiteral("%1, %2").arg(QLatin1String(places.at(cell)), QLatin1String(shown));
+}
 
 template<class Control> Control* control(const QWidget& window, const QString& name)
 {
@@ -75,6 +86,8 @@ PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
 void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
 {
     Img1_.at(cell)->setPicture(form2().picture(mark));
+    // Qt tells a listening screen reader that the name changed.
+    lbl1_[cell]->setAccessibleName(cellDescription(cell, mark));
 }
 
 void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
