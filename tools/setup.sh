@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
-# Usage: tools/setup.sh play | test
+# Usage: tools/setup.sh play | test | package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
-test_packages=(xvfb xauth x11-utils xdotool xclip imagemagick)
+test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
+    binutils-mingw-w64-x86-64 clang-format git)
+package_packages=(dpkg-dev)
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
 test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
 *)
-    echo "usage: $0 play | test" >&2
+    echo "usage: $0 play | test | package" >&2
     exit 2
     ;;
 esac
@@ -36,5 +39,8 @@ play)
     ;;
 test)
     exec cmake --workflow --preset test
+    ;;
+package)
+    exec cmake --workflow --preset package
     ;;
 esac

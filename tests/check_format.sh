@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The committed C++ follows the committed .clang-format.
+# Usage: check_format.sh SOURCE_DIR
+set -euo pipefail
+. "$(dirname "$0")/testlib.sh"
+need clang-format clang-format
+need git git
+cd "${1:?source dir}"
+git rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: not a git checkout"; exit 77; }
+tools/format.sh --check || fail "run tools/format.sh to format the sources"
+echo "PASS: $(git ls-files -- '*.h' '*.cpp' | wc -l) files follow .clang-format"

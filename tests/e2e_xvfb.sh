@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# Plays the real game binary on a private Xvfb display, as a person would: xdotool clicks at the
+# window's pixel coordinates, screenshots show the marks, message boxes are counted and dismissed
+# with Enter, and the scores are read back through the clipboard.
+# Usage: e2e_xvfb.sh GAME_BINARY
+set -euo pipefail
+. "$(dirname "$0")/testlib.sh"
+game=${1:?game binary}
+
+need Xvfb xvfb
+need xdotool xdotool
+need xwininfo x11-utils
+need xdpyinfo x11-utils
+need xclip xclip
+need import imagemagick
+need convert imagemagick
+need identify imagemagick
+
+scratch=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# until SECONDS COMMAND...: polls COMMAND until it succeeds or the deadline passes.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+until_true 20 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$(cat "$scratch/display")
+until_true 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
+
+"$game" >"$scratch/game.log" 2>&1 &
+game_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZOR BEL KIN$' | head -n 1)
+[ -n "$window" ] || fail "no window titled \"ZOR BEL KIN\""
+
+client_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+[ "$(client_size)" = 470x459 ] || fail "the client area is $(client_size), not 470x459"
+echo "window \"ZOR BEL KIN\", client area 470x459"
+
+shot() { import -window "$window" "$scratch/shot.png" 2>/dev/null; }
+# pixel X Y: the colour at window coordinates in the last screenshot, as r,g,b.
+pixel() { convert "$scratch/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+
+# Cell i lies at (32 + 144 * column, 24 + 136 * row) and is 113 x 105. A mark's teal panel shows
+# at (74, 30) inside the cell; at the cell's centre X shows white strokes and O its teal middle.
+cell_x() { echo $((32 + 144 * ($1 % 3))); }
+cell_y() { echo $((24 + 136 * ($1 / 3))); }
+mark_at() {
+    local x y
+    x=$(cell_x "$1")
+    y=$(cell_y "$1")
+    [ "$(pixel $((x + 74)) $((y + 30)))" = 0,132,132 ] || { echo .; return; }
+    case "$(pixel $((x + 56)) $((y + 52)))" in
+    255,255,255) echo X ;;
+    0,132,132) echo O ;;
+    *) echo '?' ;;
+    esac
+}
+# The marks of the nine cells; a cell cut off by a small window reads '-'.
+board() {
+    shot
+    local i out= width height
+    read -r width height < <(identify -format '%w %h' "$scratch/shot.png")
+    for i in 0 1 2 3 4 5 6 7 8; do
+        if [ $(($(cell_x "$i") + 74)) -lt "$width" ] && [ $(($(cell_y "$i") + 52)) -lt "$height" ]; then
+            out+=$(mark_at "$i")
+        else
+            out+=-
+        fi
+    done
+    echo "$out"
+}
+board_is() { [ "$(board)" = "$1" ]; }
+expect_board() {
+    until_true 10 board_is "$1" || fail "the board shows $(board), expected $1 ($2)"
+}
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+click_cell() { click $(($(cell_x "$1") + ${2:-56})) $(($(cell_y "$1") + ${3:-52})); }
+
+message_boxes() { xdotool search --onlyvisible --name '^ZORBELKIN$' 2>/dev/null | wc -l; }
+one_box_open() { [ "$(message_boxes)" -eq 1 ]; }
+no_box_open() { [ "$(message_boxes)" -eq 0 ]; }
+# Each completed line raises one box, one at a time; Enter dismisses it. The box covers the middle
+# of the board, so the board is read after it has gone.
+dismiss_boxes() {
+    local expected=$1 i box
+    for ((i = 1; i <= expected; i++)); do
+        until_true 10 one_box_open || fail "message $i of $expected did not come (boxes: $(message_boxes))"
+        box=$(xdotool search --onlyvisible --name '^ZORBELKIN$' | head -n 1)
+        xdotool windowfocus "$box"
+        xdotool key --clearmodifiers Return
+        until_true 10 eval '! xdotool search --onlyvisible --name "^ZORBELKIN$" | grep -qx '"$box" ||
+            fail "Enter did not dismiss message $i"
+    done
+    sleep 0.3 # no box may follow the last one; give a stray one time to show
+    no_box_open || fail "more than $expected message(s) after one move"
+}
+
+# score_text X Y: selects all in the score box at (X, Y), copies it and reads the clipboard.
+score_text() {
+    xdotool windowfocus "$window"
+    click "$1" "$2"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    xclip -o -selection clipboard 2>/dev/null
+}
+expect_score() {
+    local actual
+    actual=$(score_text "$1" "$2")
+    [ "$actual" = "$3" ] || fail "$4 reads \"$actual\", expected \"$3\""
+}
+player1_score=(148 436)
+player2_score=(324 436)
+new_game() { click 80 432; }
+
+# The first frame: a blank board.
+expect_board ......... "at start"
+
+# X in the centre; a second click on it, on a grid line and in the gaps changes nothing, so the
+# next mark in the corner is O.
+click_cell 4
+expect_board ....X.... "after X in the centre"
+click_cell 4
+click_cell 4 0 0
+click_cell 4 112 104
+click 160 90
+click 150 80
+click 100 150
+click 460 300
+click_cell 0 5 5
+expect_board O...X.... "after the clicks off free cells"
+echo "marks appear where clicked; used cells, grid lines and gaps take no clicks"
+
+# X completes the middle column: one message, then player 1 scores.
+click_cell 1
+click_cell 2
+click_cell 7
+dismiss_boxes 1
+expect_board OXO.X..X. "after X completes the middle column"
+expect_score "${player1_score[@]}" 1 "player 1's score"
+expect_score "${player2_score[@]}" 0 "player 2's score"
+echo "a completed line raised one \"ZORBELKIN\" message; player 1 scored"
+
+# A score typed by hand, then O completes the left column: 41 becomes 42.
+xdotool windowfocus "$window"
+click "${player2_score[@]}"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 41
+click_cell 3
+click_cell 5
+click_cell 6
+dismiss_boxes 1
+expect_board OXOOXXOX. "after O completes the left column"
+expect_score "${player2_score[@]}" 42 "player 2's score after typing 41"
+expect_score "${player1_score[@]}" 1 "player 1's score"
+echo "a typed score counts on: 41 became 42"
+
+# New Game, then one move of X completes the top row and the left column: two messages.
+new_game
+expect_board ......... "after New Game"
+for cell in 1 4 2 5 3 8 6 7; do click_cell "$cell"; done
+expect_board .XXXOOXOO "before the double line"
+no_box_open || fail "a message came before the double line"
+click_cell 0
+dismiss_boxes 2
+expect_board XXXXOOXOO "after the double line"
+expect_score "${player1_score[@]}" 3 "player 1's score after a double line"
+echo "one move completing two lines raised two messages and scored two points"
+
+# Resizing moves nothing: the marks and the grid stay where they were.
+line_colour=$(pixel 160 90)
+for size in "700 560:XXXXOOXOO" "300 250:XX-XO----"; do
+    xdotool windowsize "$window" ${size%:*}
+    until_true 10 eval '[ "$(client_size)" = "$(tr " " x <<<"${size%:*}")" ]' ||
+        fail "the window did not resize to ${size%:*}"
+    until_true 10 board_is "${size#*:}" || fail "the board moved at ${size%:*}: $(board)"
+    [ "$(pixel 160 90)" = "$line_colour" ] || fail "the grid line moved at ${size%:*}"
+done
+echo "resizing moved nothing"
+
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+echo "PASS: played on a real X display"
