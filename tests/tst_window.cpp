@@ -7,6 +7,7 @@
 
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -38,6 +39,7 @@ private slots:
     void markPicturesHaveDistinctStableHandles();
     void cellSharesTheHoldersPicture();
     void pictureHolderIsNeverShown();
+    void missingPictureFailsAtLoadNotAtFirstDraw();
 
     void screenReaderNamesFollowTheBoard();
     void applicationNamesItsVersionAndDesktopEntry();
@@ -370,6 +372,16 @@ void TestWindow::pictureHolderIsNeverShown()
     QTest::mouseClick(newGameButton(w), Qt::LeftButton);
     QVERIFY(!visibleForm2());
     QCOMPARE(w.findChildren<Form2*>().size(), 1);
+}
+
+void TestWindow::missingPictureFailsAtLoadNotAtFirstDraw()
+{
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, Picture::load(QStringLiteral(":/marks/none.png")));
+    // A picture whose four-times rendition is missing is refused as a whole.
+    QTemporaryDir folder;
+    QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("lone.png"))));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             Picture::load(folder.filePath(QStringLiteral("lone.png"))));
 }
 
 namespace {

@@ -10,9 +10,8 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("zorbelkin"));
     QApplication::setApplicationVersion(QStringLiteral(ZORBELKIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBELKIN_APP_ID));
-    QIcon icon(QStringLiteral(":/marks/x.png"));
-    icon.addFile(QStringLiteral(":/marks/x@4x.png"));
-    QApplication::setWindowIcon(icon);
+    // Only the small rendition: an icon reads every file it is given at once.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/marks/x.png")));
 }
 
 } // namespace zorbelkin

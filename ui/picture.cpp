@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include <QImageReader>
+#include <QtDebug>
 
 #include <stdexcept>
 
@@ -13,52 +14,66 @@ PictureHandle nextHandle()
     return ++last;
 }
 
-QPixmap readRendition(const QString& path)
-{
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw std::runtime_error(QStringLiteral("cannot read picture %1: %2")
-                                     .arg(path, reader.errorString())
-                                     .toStdString());
-    // QImageReader takes the device pixel ratio from an "@4x" name.
-    return QPixmap::fromImage(image);
-}
-
 QString fourTimesPath(const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(u'.');
     return path.left(dot) + QStringLiteral("@4x") + path.mid(dot);
 }
 
+// The size in pixels from the file's header, without decoding it.
+QSize pixelSize(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        throw std::runtime_error(QStringLiteral("cannot read picture %1: %2")
+                                     .arg(path, reader.errorString())
+                                     .toStdString());
+    return size;
+}
+
+QPixmap decode(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    // The header was sound when the picture was loaded; a body that is not leaves the cell empty.
+    if (image.isNull())
+        qCritical("cannot decode picture %s: %s", qPrintable(path),
+                  qPrintable(reader.errorString()));
+    // QImageReader takes the device pixel ratio from an "@4x" name.
+    return QPixmap::fromImage(image);
+}
+
 } // namespace
 
 std::shared_ptr<const Picture> Picture::load(const QString& path)
 {
-    std::vector<QPixmap> renditions{readRendition(path), readRendition(fourTimesPath(path))};
-    if (renditions[0].deviceIndependentSize() != renditions[1].deviceIndependentSize())
+    const QString large = fourTimesPath(path);
+    std::vector<Rendition> renditions{{path, pixelSize(path), {}}, {large, pixelSize(large), {}}};
+    if (renditions[1].pixels != renditions[0].pixels * 4)
         throw std::runtime_error(
-            QStringLiteral("the renditions of %1 differ in size").arg(path).toStdString());
-    return std::shared_ptr<const Picture>(new Picture(nextHandle(), std::move(renditions)));
+            QStringLiteral("%1 is not four times %2").arg(large, path).toStdString());
+    const QSize size = renditions[0].pixels;
+    return std::shared_ptr<const Picture>(new Picture(nextHandle(), size, std::move(renditions)));
 }
 
-Picture::Picture(PictureHandle handle, std::vector<QPixmap> renditions)
-    : handle_(handle), renditions_(std::move(renditions))
+Picture::Picture(PictureHandle handle, QSize size, std::vector<Rendition> renditions)
+    : handle_(handle), size_(size), renditions_(std::move(renditions))
 {}
-
-QSize Picture::size() const
-{
-    return renditions_.front().deviceIndependentSize().toSize();
-}
 
 const QPixmap& Picture::renditionFor(QSize devicePixels) const
 {
-    for (const QPixmap& rendition : renditions_) {
-        if (rendition.width() >= devicePixels.width() &&
-            rendition.height() >= devicePixels.height())
-            return rendition;
+    auto chosen = renditions_.end() - 1;
+    for (auto it = renditions_.begin(); it != renditions_.end(); ++it) {
+        if (it->pixels.width() >= devicePixels.width() &&
+            it->pixels.height() >= devicePixels.height()) {
+            chosen = it;
+            break;
+        }
     }
-    return renditions_.back();
+    if (chosen->pixmap.isNull())
+        chosen->pixmap = decode(chosen->path);
+    return chosen->pixmap;
 }
 
 } // namespace zorbelkin

@@ -16,20 +16,28 @@ class Picture {
 public:
     // Loads the picture at path together with its four-times rendition ("x.png" and "x@4x.png").
     // Each call yields a new picture with a fresh non-zero handle. Throws std::runtime_error when
-    // a rendition cannot be read.
+    // a rendition cannot be read. Only the headers are read here; a rendition's pixels are
+    // decoded the first time it is drawn, so a window that shows no mark yet decodes nothing.
     static std::shared_ptr<const Picture> load(const QString& path);
 
     PictureHandle handle() const { return handle_; }
     // In logical pixels, the same for every rendition.
-    QSize size() const;
+    QSize size() const { return size_; }
     // The smallest rendition that covers devicePixels, or the largest there is.
     const QPixmap& renditionFor(QSize devicePixels) const;
 
 private:
-    Picture(PictureHandle handle, std::vector<QPixmap> renditions);
+    struct Rendition {
+        QString path;
+        QSize pixels;
+        mutable QPixmap pixmap; // decoded on first use
+    };
+
+    Picture(PictureHandle handle, QSize size, std::vector<Rendition> renditions);
 
     PictureHandle handle_;
-    std::vector<QPixmap> renditions_; // coarsest first
+    QSize size_;
+    std::vector<Rendition> renditions_; // coarsest first
 };
 
 // The handle of a picture an image control may hold; no picture is the blank one, handle 0.
