@@ -16,38 +16,8 @@ need import imagemagick
 need convert imagemagick
 need identify imagemagick
 
-scratch=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# until SECONDS COMMAND...: polls COMMAND until it succeeds or the deadline passes.
-until_true() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-until_true 20 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(cat "$scratch/display")
-until_true 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
-
-"$game" >"$scratch/game.log" 2>&1 &
-game_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZOR BEL KIN$' | head -n 1)
-[ -n "$window" ] || fail "no window titled \"ZOR BEL KIN\""
+on_display
+start_game "$game"
 
 client_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 [ "$(client_size)" = 470x459 ] || fail "the client area is $(client_size), not 470x459"

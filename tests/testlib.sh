@@ -12,3 +12,48 @@ need() {
     echo "SKIP: $1 is missing: install Debian's $2 to run this test"
     exit 77
 }
+
+# until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+# start_xvfb FOLDER: starts Xvfb on a display it picks itself, waits until it answers and exports
+# DISPLAY. Sets xvfb_pid; FOLDER keeps its log.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    xvfb_pid=$!
+    until_true 20 test -s "$1/display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
+    export DISPLAY=:$(cat "$1/display")
+    until_true 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
+}
+
+# on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
+# together with a game started by start_game.
+on_display() {
+    scratch=$(mktemp -d)
+    xvfb_pid=
+    game_pid=
+    trap end_display EXIT
+    start_xvfb "$scratch"
+}
+
+end_display() {
+    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+
+# start_game BINARY: runs the game and waits for its window. Sets game_pid and window.
+start_game() {
+    "$1" >"$scratch/game.log" 2>&1 &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZOR BEL KIN$' | head -n 1)
+    [ -n "$window" ] || fail "no window titled \"ZOR BEL KIN\": $(cat "$scratch/game.log")"
+}

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
-    binutils-mingw-w64-x86-64 clang-format git)
+    binutils-mingw-w64-x86-64 clang-format git valgrind)
 package_packages=(dpkg-dev)
 
 case "${1:-}" in
@@ -38,6 +38,8 @@ play)
     exec build/play/ui/zorbelkin
     ;;
 test)
+    # The sanitizer build first, so that the run ends with the summary of every test.
+    cmake --workflow --preset sanitize
     exec cmake --workflow --preset test
     ;;
 package)
