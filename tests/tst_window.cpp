@@ -40,6 +40,7 @@ private slots:
     void cellSharesTheHoldersPicture();
     void pictureHolderIsNeverShown();
     void missingPictureFailsAtLoadNotAtFirstDraw();
+    void textAndLinesStayVisibleOnTheBoardInAnyTheme();
 
     void screenReaderNamesFollowTheBoard();
     void applicationNamesItsVersionAndDesktopEntry();
@@ -382,6 +383,31 @@ void TestWindow::missingPictureFailsAtLoadNotAtFirstDraw()
     QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("lone.png"))));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                              Picture::load(folder.filePath(QStringLiteral("lone.png"))));
+}
+
+void TestWindow::textAndLinesStayVisibleOnTheBoardInAnyTheme()
+{
+    const QPalette desktop = QApplication::palette();
+    const auto contrast = [](const QWidget& w) {
+        return std::abs(w.palette().color(QPalette::WindowText).lightness() -
+                        w.palette().color(QPalette::Window).lightness());
+    };
+    QCOMPARE(window_->palette().color(QPalette::WindowText),
+             desktop.color(QPalette::WindowText)); // a light theme keeps its own ink
+    QVERIFY(contrast(*window_) >= 128);
+
+    QPalette dark(QColor(30, 30, 30), QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
+    QApplication::setPalette(dark);
+    {
+        const ZorbelkinWindow w;
+        QVERIFY2(contrast(w) >= 128, "light text on a light board");
+        QVERIFY(contrast(*named(w, "player1")) >= 128);
+        QCOMPARE(named(w, "Line1")->palette().color(QPalette::WindowText),
+                 w.palette().color(QPalette::WindowText));
+    }
+    QApplication::setPalette(desktop);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include <array>
+#include <cstdlib>
 
 namespace zorbelkin {
 
@@ -39,6 +40,16 @@ QColor titleColour()
     // Qt has no role for title bar text; highlighted text is the same light colour drawn on
     // the same strong background.
     return QGuiApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
+}
+
+QPalette boardPalette(QPalette desktop)
+{
+    const QColor ground = titleColour();
+    desktop.setColor(QPalette::Window, ground);
+    const int groundLightness = ground.lightness();
+    if (std::abs(desktop.color(QPalette::WindowText).lightness() - groundLightness) < 128)
+        desktop.setColor(QPalette::WindowText, groundLightness < 128 ? Qt::white : Qt::black);
+    return desktop;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 namespace zorbelkin {
@@ -25,6 +26,9 @@ QFont controlFont();
 QFont titleFont();
 // The background of the three title words: the colour of text on an active title bar.
 QColor titleColour();
+// The main window's colours: the title colour as the ground, with the desktop's text and line
+// colour kept unless it would vanish into that ground, as a dark theme's light text would.
+QPalette boardPalette(QPalette desktop);
 
 // The main window, "ZORBELKIN", and the hidden holder of the mark pictures, "form2".
 const WindowDescription& mainWindowDescription();

@@ -40,9 +40,7 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
     setFont(controlFont());
     // The title colour behind everything: the three title words read as one title, and the
     // white ground of the mark pictures merges with the board.
-    QPalette background = palette();
-    background.setColor(QPalette::Window, titleColour());
-    setPalette(background);
+    setPalette(boardPalette(palette()));
     buildWindow(*this, mainWindowDescription());
     for (CellIndex i = 0; i < cellCount; ++i) {
         Img1_[i] = control<ImageControl>(*this, arrayMemberName(QStringLiteral("Img1"), i));
