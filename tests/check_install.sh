@@ -10,6 +10,7 @@ id=${2:?application id}
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need dpkg-shlibdeps dpkg-dev
+need file file
 need identify imagemagick
 
 scratch=$(mktemp -d)

@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
-    binutils-mingw-w64-x86-64 clang-format git valgrind)
-package_packages=(dpkg-dev)
+    binutils-mingw-w64-x86-64 clang-format git valgrind file)
+package_packages=(dpkg-dev file)
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
