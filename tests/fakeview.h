@@ -8,17 +8,17 @@
 
 namespace zorbelkin::testing {
 
-// A window made of plain data, so the rules can be played without any widget. Boards are written
-// as three rows of X, O and '.' (blank) separated by '/': "XO./.X./..X".
+// A window of plain data, to play the rules without widgets. Its board reads as three rows split
+// by '/': 'X' or 'O' for a used cell with that mark, '.' for a free blank cell, '#' for a used
+// blank one, and 'x' or 'o' for a mark on a cell that is still free.
 class FakeView : public GameView {
 public:
-    static constexpr PictureHandle xHandle = 0x5a17;
-    static constexpr PictureHandle oHandle = 0x0b0e;
+    static constexpr std::array<PictureHandle, 3> handles{0, 0x5a17, 0x0b0e}; // Blank, X, O
 
     PictureHandle cellPictureHandle(CellIndex cell) const override { return cells.at(cell); }
     PictureHandle markPictureHandle(Mark mark) const override
     {
-        return mark == Mark::X ? xHandle : mark == Mark::O ? oHandle : 0;
+        return handles.at(static_cast<std::size_t>(mark));
     }
     void assignPicture(CellIndex cell, Mark mark) override
     {
@@ -32,35 +32,24 @@ public:
     }
     void showMessage(const QString& text) override { messages << text; }
 
-    // Sets the marks of a board string; a marked cell is used, a blank one free.
-    void setBoard(QStringView board)
+    // The board, then whose turn it is, the messages so far and the two scores.
+    QString state() const
     {
-        CellIndex cell = 0;
-        for (const QChar c : board) {
-            if (c == u'/')
-                continue;
-            cells.at(cell) = c == u'X' ? xHandle : c == u'O' ? oHandle : 0;
-            free.at(cell) = c == u'.';
-            ++cell;
-        }
-    }
-    QString board() const
-    {
-        QString out;
+        QString board;
         for (CellIndex cell = 0; cell < cellCount; ++cell) {
-            if (cell > 0 && cell % 3 == 0)
-                out += u'/';
-            out += cells[cell] == xHandle ? u'X' : cells[cell] == oHandle ? u'O' : u'.';
+            QChar shown = cells[cell] == handles[1]   ? u'X'
+                          : cells[cell] == handles[2] ? u'O'
+                                                      : u'.';
+            if (shown == u'.' && !free[cell])
+                shown = u'#';
+            else if (shown != u'.' && free[cell])
+                shown = shown.toLower();
+            board += (cell > 0 && cell % 3 == 0 ? QStringLiteral("/") : QString()) + shown;
         }
-        return out;
-    }
-    // '1' for a free cell, '0' for a used one, in cell order.
-    QString freeCells() const
-    {
-        QString out;
-        for (const bool f : free)
-            out += f ? u'1' : u'0';
-        return out;
+        return QStringLiteral("%1 turn %2, %3 messages, scores %4|%5")
+            .arg(board, texts[0])
+            .arg(messages.size())
+            .arg(texts[1], texts[2]);
     }
 
     std::array<PictureHandle, cellCount> cells{};

@@ -4,10 +4,7 @@
 #include "form2.h"
 
 #include <QAccessible>
-
 #include <QMessageBox>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -22,28 +19,13 @@ private slots:
     void init();
     void cleanup();
 
-    void opensWithBlankFreeBoardAndPlayerOneToMove();
-    void newGameClearsBoardAndKeepsScores();
-    void keyboardPressesNewGameFromTheStartFocus();
-    void tabCyclesButtonAndScoresOnly();
-
-    void cellsAreSeparatedByTheirGridLines();
-    void titlesAndTurnBoxSitWhereTheLayoutPutsThem();
-    void clickAnywhereOnACellReachesItsLabel();
-    void clickOffTheCellsReachesNoCell();
-    void resizingMovesNothing();
-
-    void clickOnUsedCellChangesNothing();
+    void opensReadyForPlayerOneWithTheHolderHidden();
+    void cellSharesTheHoldersPictureAndDrawsItSharp();
+    void cellsLinesAndTitlesKeepTheirPlaces();
+    void focusStartsOnNewGameAndTabsThroughTheScores();
     void winShowsModalMessageBeforeScoring();
-
-    void markPicturesHaveDistinctStableHandles();
-    void cellSharesTheHoldersPicture();
-    void pictureHolderIsNeverShown();
-    void missingPictureFailsAtLoadNotAtFirstDraw();
-    void textAndLinesStayVisibleOnTheBoardInAnyTheme();
-
     void screenReaderNamesFollowTheBoard();
-    void applicationNamesItsVersionAndDesktopEntry();
+    void textAndLinesStayVisibleInADarkTheme();
 
 private:
     std::unique_ptr<ZorbelkinWindow> window_;
@@ -52,6 +34,8 @@ private:
 void TestWindow::init()
 {
     window_ = std::make_unique<ZorbelkinWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
 void TestWindow::cleanup()
@@ -60,233 +44,106 @@ void TestWindow::cleanup()
     QCOMPARE(strayWindows(), QStringList());
 }
 
-void TestWindow::opensWithBlankFreeBoardAndPlayerOneToMove()
+void TestWindow::opensReadyForPlayerOneWithTheHolderHidden()
 {
-    const ZorbelkinWindow& w = *window_;
+    ZorbelkinWindow& w = *window_;
     QCOMPARE(w.windowTitle(), QStringLiteral("ZOR BEL KIN"));
     QCOMPARE(w.size(), QSize(470, 459));
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
-        QVERIFY(lbl1(w, i)->isEnabled());
-    }
+    for (CellIndex i = 0; i < cellCount; ++i)
+        QVERIFY(w.cellPictureHandle(i) == 0 && lbl1(w, i)->isEnabled());
     QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
     QVERIFY(!textBox(w, "Txt1")->isEnabled());
-    QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("0"));
-    QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("0"));
+    QCOMPARE(textBox(w, "txt2")->text() + textBox(w, "txt3")->text(), QStringLiteral("00"));
+
+    const PictureHandle x = w.markPictureHandle(Mark::X);
+    const PictureHandle o = w.markPictureHandle(Mark::O);
+    QVERIFY(x != 0 && o != 0 && x != o);
+    QCOMPARE(w.markPictureHandle(Mark::Blank), PictureHandle{0});
+    QTest::mouseClick(newGameButton(w), Qt::LeftButton);
+    QCOMPARE(w.markPictureHandle(Mark::X), x);
+    const QList<Form2*> holders = w.findChildren<Form2*>();
+    QCOMPARE(holders.size(), 1);
+    QCOMPARE(holders[0]->windowTitle(), QStringLiteral("Form2"));
+    QVERIFY(!holders[0]->isVisible());
+    QCOMPARE(QApplication::topLevelWidgets().size(), 2); // the window and its hidden holder
 }
 
-void TestWindow::newGameClearsBoardAndKeepsScores()
+// Where clicks land is the random game's business; this is what clicks cannot show.
+void TestWindow::cellsLinesAndTitlesKeepTheirPlaces()
 {
-    ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.assignPicture(4, Mark::X);
-    w.setCellEnabled(4, false);
-    w.assignPicture(0, Mark::O);
-    w.setCellEnabled(0, false);
-    w.setText(TextBox::Txt1, QStringLiteral("2"));
-    QTest::keyClicks(textBox(w, "txt2"), QStringLiteral("12"));
-    textBox(w, "txt3")->setText(QStringLiteral("not a number"));
-
-    for (int press = 0; press < 2; ++press) {
-        QTest::mouseClick(newGameButton(w), Qt::LeftButton);
-        for (CellIndex i = 0; i < cellCount; ++i) {
-            QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
-            QVERIFY(lbl1(w, i)->isEnabled());
-        }
-        QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
-        QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("012"));
-        QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("not a number"));
+    const ZorbelkinWindow& w = *window_;
+    const auto cell = [&](int i) { return Img1(w, CellIndex(i))->geometry(); };
+    const QRect board = cell(0).united(cell(8));
+    // Each 5-pixel line runs down the middle of a 31-pixel gap, almost the length of the board.
+    for (const auto& [name, before, after] :
+         {std::tuple{"Line1", 0, 1}, {"Line2", 1, 2}, {"Line3", 0, 3}, {"Line4", 3, 6}}) {
+        const QRect line = named(w, QLatin1String(name))->geometry();
+        const bool down = line.width() == 5;
+        const QRect gap = down ? QRect(QPoint(cell(before).right() + 1, board.top()),
+                                       QPoint(cell(after).left() - 1, board.bottom()))
+                               : QRect(QPoint(board.left(), cell(before).bottom() + 1),
+                                       QPoint(board.right(), cell(after).top() - 1));
+        QCOMPARE(down ? gap.width() : gap.height(), 31);
+        QCOMPARE(down ? line.center().x() : line.center().y(),
+                 down ? gap.center().x() : gap.center().y());
+        QVERIFY(gap.contains(line));
+        QVERIFY(down ? line.height() > board.height() - 6 : line.width() > board.width() - 6);
     }
+    for (const auto& [name, column] : {std::pair{"Label1", 0}, {"Label2", 1}, {"Label3", 2}})
+        QCOMPARE(named(w, QLatin1String(name))->geometry().center().x(), cell(column).center().x());
+    QCOMPARE(textBox(w, "Txt1")->geometry().bottom() + 1, w.height());
 }
 
-void TestWindow::keyboardPressesNewGameFromTheStartFocus()
+void TestWindow::focusStartsOnNewGameAndTabsThroughTheScores()
 {
     ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QPushButton* button = newGameButton(w);
-    QTRY_COMPARE(QApplication::focusWidget(), button);
-
-    QSignalSpy clicks(button, &QPushButton::clicked);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        w.assignPicture(8, Mark::X);
-        w.setText(TextBox::Txt1, QStringLiteral("2"));
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(w.cellPictureHandle(8), PictureHandle{0});
-        QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
-    }
-    QCOMPARE(clicks.count(), 3);
-
-    // The button is not the window's default: Enter in a score box leaves the game alone.
-    w.setText(TextBox::Txt1, QStringLiteral("2"));
-    textBox(w, "txt2")->setFocus();
-    QTest::keyClick(textBox(w, "txt2"), Qt::Key_Return);
-    QCOMPARE(clicks.count(), 3);
-    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("2"));
-}
-
-void TestWindow::tabCyclesButtonAndScoresOnly()
-{
-    ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(QApplication::focusWidget(), newGameButton(w));
-
     QStringList visited;
-    for (int step = 0; step < 6; ++step) {
+    for (int step = 0; step < 4; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, QStringList({"txt2", "txt3", "Cmd3", "txt2", "txt3", "Cmd3"}));
-    QTest::mouseClick(textBox(w, "Txt1"), Qt::LeftButton);
-    QVERIFY(!textBox(w, "Txt1")->hasFocus());
+    QCOMPARE(visited, QStringList({"txt2", "txt3", "Cmd3", "txt2"}));
+
+    // Enter or Space presses the focused button ("2" becomes "1"), Enter in a score box does not.
+    QString turns;
+    for (const auto& [control, key] : {std::pair{(QWidget*)newGameButton(w), Qt::Key_Return},
+                                       {newGameButton(w), Qt::Key_Space},
+                                       {textBox(w, "txt3"), Qt::Key_Return}}) {
+        w.setText(TextBox::Txt1, QStringLiteral("2"));
+        control->setFocus();
+        QTest::keyClick(control, key);
+        turns += w.text(TextBox::Txt1);
+    }
+    QCOMPARE(turns, QStringLiteral("112"));
 }
 
-void TestWindow::cellsAreSeparatedByTheirGridLines()
-{
-    const ZorbelkinWindow& w = *window_;
-    const std::array lines{named(w, "Line1")->geometry(), named(w, "Line2")->geometry(),
-                           named(w, "Line3")->geometry(), named(w, "Line4")->geometry()};
-    for (const QRect& line : lines)
-        QVERIFY(line.width() == 5 || line.height() == 5);
-
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        const QRect cell = Img1(w, i)->geometry();
-        QCOMPARE(cell.size(), QSize(113, 105));
-        QCOMPARE(lbl1(w, i)->geometry(), cell);
-        for (CellIndex j = i + 1; j < cellCount; ++j)
-            QVERIFY2(!cell.intersects(Img1(w, j)->geometry()), qPrintable(QString::number(j)));
-        for (const QRect& line : lines)
-            QVERIFY(!cell.intersects(line));
-    }
-    // Each line runs through the middle of the 31-pixel gap between two columns or two rows,
-    // over the whole height or width of the board.
-    const QRect board = Img1(w, 0)->geometry().united(Img1(w, 8)->geometry());
-    for (const auto& [line, before, after] :
-         {std::tuple{lines[0], 0, 1}, std::tuple{lines[1], 1, 2}}) {
-        const int gapStart = Img1(w, before)->geometry().right() + 1;
-        const int gapEnd = Img1(w, after)->geometry().left();
-        QCOMPARE(gapEnd - gapStart, 31);
-        QCOMPARE(line.left() - gapStart, gapEnd - 1 - line.right());
-        QCOMPARE(line.top(), board.top());
-        QVERIFY(line.bottom() >= board.bottom() - 5 && line.bottom() < board.bottom());
-    }
-    for (const auto& [line, before, after] :
-         {std::tuple{lines[2], 0, 3}, std::tuple{lines[3], 3, 6}}) {
-        const int gapStart = Img1(w, before)->geometry().bottom() + 1;
-        const int gapEnd = Img1(w, after)->geometry().top();
-        QCOMPARE(gapEnd - gapStart, 31);
-        QCOMPARE(line.top() - gapStart, gapEnd - 1 - line.bottom());
-        QCOMPARE(line.left(), board.left());
-        QVERIFY(line.right() >= board.right() - 5 && line.right() < board.right());
-    }
-}
-
-void TestWindow::titlesAndTurnBoxSitWhereTheLayoutPutsThem()
-{
-    const ZorbelkinWindow& w = *window_;
-    const char* titles[] = {"Label1", "Label2", "Label3"};
-    for (int column = 0; column < 3; ++column) {
-        const auto* title = named<QLabel>(w, QString::fromLatin1(titles[column]));
-        QCOMPARE(title->geometry().center().x(), Img1(w, column)->geometry().center().x());
-        QCOMPARE(title->font().bold(), true);
-        QCOMPARE(title->font().pointSizeF(), 14.25);
-        QVERIFY(title->alignment() & Qt::AlignHCenter);
-    }
-    QCOMPARE(textBox(w, "Txt1")->geometry().bottom() + 1, w.height());
-    const QRect turnCaption = named(w, "player")->geometry();
-    QVERIFY(turnCaption.contains(textBox(w, "Txt1")->geometry().center().x(), turnCaption.top()));
-}
-
-void TestWindow::clickAnywhereOnACellReachesItsLabel()
+void TestWindow::cellSharesTheHoldersPictureAndDrawsItSharp()
 {
     ZorbelkinWindow& w = *window_;
-    w.assignPicture(2, Mark::X);
-    w.setCellEnabled(2, false);
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        const QRect cell = Img1(w, i)->geometry();
-        for (const QPoint point : {cell.center(), cell.topLeft(), cell.topRight(),
-                                   cell.bottomLeft(), cell.bottomRight()})
-            QCOMPARE(w.childAt(point), lbl1(w, i));
-    }
-}
+    w.assignPicture(5, Mark::X);
+    const std::shared_ptr<const Picture>& shown = Img1(w, 5)->picture();
+    QCOMPARE(shown.get(), w.findChild<Form2*>()->picture(Mark::X).get());
+    QCOMPARE(w.cellPictureHandle(5), w.markPictureHandle(Mark::X));
+    QCOMPARE(shown->size(), QSize(64, 64));
+    QCOMPARE(shown->renditionFor(Img1(w, 5)->size()).devicePixelRatio(), 4.0);
+    const QPoint besideTheLetter(42, 49); // teal panel, left of the letter, at 113 x 105
+    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(besideTheLetter),
+             QColor(0, 132, 132));
 
-void TestWindow::clickOffTheCellsReachesNoCell()
-{
-    ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QPoint offCell[] = {named(w, "Line1")->geometry().center(),
-                              named(w, "Line3")->geometry().center(),
-                              {150, 150},
-                              {20, 200},
-                              named(w, "Label2")->geometry().center(),
-                              named(w, "player1")->geometry().center(),
-                              named(w, "player")->geometry().center(),
-                              {460, 50}};
-    for (const QPoint point : offCell) {
-        const QWidget* target = w.childAt(point);
-        for (CellIndex i = 0; i < cellCount; ++i)
-            QVERIFY(target != lbl1(w, i) && target != Img1(w, i));
-        QTest::mouseClick(&w, Qt::LeftButton, {}, point);
-    }
-    for (CellIndex i = 0; i < cellCount; ++i)
-        QCOMPARE(w.cellPictureHandle(i), PictureHandle{0});
-    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
-}
-
-void TestWindow::resizingMovesNothing()
-{
-    ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QList<QRect> before;
-    QList<QWidget*> controls = w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    controls.removeIf([](const QWidget* child) { return child->isWindow(); });
-    for (const QWidget* control : controls)
-        before << control->geometry();
-    QCOMPARE(controls.size(), 32);
-
-    for (const QSize size : {QSize(200, 150), QSize(780, 760)}) {
-        w.resize(size);
-        QTRY_COMPARE(w.size(), size);
-        QList<QRect> after;
-        for (const QWidget* control : controls)
-            after << control->geometry();
-        QCOMPARE(after, before);
-    }
-}
-
-void TestWindow::clickOnUsedCellChangesNothing()
-{
-    window_.reset();
-    CountingWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QRect cell = Img1(w, 4)->geometry();
-
-    clickAt(w, cell.center());
-    QCOMPARE(w.cellPictureHandle(4), w.markPictureHandle(Mark::X));
-    QVERIFY(!lbl1(w, 4)->isEnabled());
-    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("2"));
-
-    for (const QPoint point : {cell.center(), cell.topLeft(), cell.bottomRight()})
-        clickAt(w, point);
-    QCOMPARE(w.cellPictureHandle(4), w.markPictureHandle(Mark::X));
-    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("2"));
-    QVERIFY(w.messages.isEmpty());
+    w.assignPicture(5, Mark::Blank);
+    QCOMPARE(w.cellPictureHandle(5), PictureHandle{0});
+    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(besideTheLetter),
+             w.palette().color(QPalette::Window));
 }
 
 void TestWindow::winShowsModalMessageBeforeScoring()
 {
     ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (const CellIndex cell : {0, 3, 1, 4})
         clickAt(w, Img1(w, cell)->geometry().center());
 
-    // While the box is open: its looks, the score not yet raised, and the board deaf to clicks.
+    // While the box is open: how it looks, the score not raised yet, and the window deaf.
     QStringList seen;
     QTimer inspector;
     connect(&inspector, &QTimer::timeout, [&] {
@@ -294,9 +151,9 @@ void TestWindow::winShowsModalMessageBeforeScoring()
         if (!box)
             return;
         inspector.stop();
-        const bool onlyOk = box->standardButtons() == QMessageBox::Ok && box->buttons().size() == 1;
-        seen << box->windowTitle() << box->text() << QString::number(onlyOk)
-             << QString::number(box->icon() == QMessageBox::NoIcon) << textBox(w, "txt2")->text();
+        seen << box->windowTitle() << box->text() << textBox(w, "txt2")->text()
+             << QString::number(box->buttons().size() == 1 && box->button(QMessageBox::Ok))
+             << QString::number(box->icon() == QMessageBox::NoIcon);
         clickAt(w, Img1(w, 8)->geometry().center());
         clickAt(w, newGameButton(w)->geometry().center());
         box->button(QMessageBox::Ok)->click();
@@ -304,149 +161,44 @@ void TestWindow::winShowsModalMessageBeforeScoring()
     inspector.start(10);
     clickAt(w, Img1(w, 2)->geometry().center());
 
-    QCOMPARE(seen, QStringList({"ZORBELKIN", "You Win!!", "1", "1", "0"}));
-    QCOMPARE(w.cellPictureHandle(2), w.markPictureHandle(Mark::X));
-    QCOMPARE(w.cellPictureHandle(8), PictureHandle{0});
+    QCOMPARE(seen, QStringList({"ZORBELKIN", "You Win!!", "0", "1", "1"}));
+    QVERIFY(w.cellPictureHandle(2) != 0 && w.cellPictureHandle(8) == 0);
     QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("1"));
-    QCOMPARE(textBox(w, "txt3")->text(), QStringLiteral("0"));
     QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("2"));
 }
-
-void TestWindow::markPicturesHaveDistinctStableHandles()
-{
-    const ZorbelkinWindow& w = *window_;
-    const PictureHandle x = w.markPictureHandle(Mark::X);
-    const PictureHandle o = w.markPictureHandle(Mark::O);
-    QCOMPARE(w.markPictureHandle(Mark::Blank), PictureHandle{0});
-    QVERIFY(x != 0 && o != 0 && x != o);
-
-    ZorbelkinWindow second;
-    QCOMPARE(w.markPictureHandle(Mark::X), x);
-    QCOMPARE(w.markPictureHandle(Mark::O), o);
-}
-
-void TestWindow::cellSharesTheHoldersPicture()
-{
-    ZorbelkinWindow& w = *window_;
-    const auto* holder = w.findChild<Form2*>();
-    QVERIFY(holder);
-
-    w.assignPicture(5, Mark::X);
-    const std::shared_ptr<const Picture>& shown = Img1(w, 5)->picture();
-    QCOMPARE(shown.get(), holder->picture(Mark::X).get());
-    QCOMPARE(w.cellPictureHandle(5), w.markPictureHandle(Mark::X));
-    QVERIFY(w.cellPictureHandle(5) != w.markPictureHandle(Mark::O));
-    QCOMPARE(shown->size(), QSize(64, 64));
-
-    // Stretched to 113 x 105 the cell takes the sharp rendition, not the 64-pixel one.
-    const QPixmap& drawn = shown->renditionFor(Img1(w, 5)->size());
-    QCOMPARE(drawn.devicePixelRatio(), 4.0);
-    QCOMPARE(drawn.deviceIndependentSize().toSize(), QSize(64, 64));
-    QCOMPARE(shown->renditionFor({64, 64}).devicePixelRatio(), 1.0);
-
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QColor panel = w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(42, 49);
-    QCOMPARE(panel, QColor(0, 132, 132));
-
-    w.assignPicture(5, Mark::Blank);
-    QCOMPARE(w.cellPictureHandle(5), PictureHandle{0});
-    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(42, 49),
-             w.palette().color(QPalette::Window));
-}
-
-void TestWindow::pictureHolderIsNeverShown()
-{
-    ZorbelkinWindow& w = *window_;
-    const auto visibleForm2 = [] {
-        for (const QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->windowTitle() == QLatin1String("Form2") && widget->isVisible())
-                return true;
-        }
-        return false;
-    };
-    QVERIFY(w.findChild<Form2*>());
-    QVERIFY(!visibleForm2());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(!visibleForm2());
-    QTest::mouseClick(newGameButton(w), Qt::LeftButton);
-    QVERIFY(!visibleForm2());
-    QCOMPARE(w.findChildren<Form2*>().size(), 1);
-}
-
-void TestWindow::missingPictureFailsAtLoadNotAtFirstDraw()
-{
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, Picture::load(QStringLiteral(":/marks/none.png")));
-    // A picture whose four-times rendition is missing is refused as a whole.
-    QTemporaryDir folder;
-    QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("lone.png"))));
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             Picture::load(folder.filePath(QStringLiteral("lone.png"))));
-}
-
-void TestWindow::textAndLinesStayVisibleOnTheBoardInAnyTheme()
-{
-    const QPalette desktop = QApplication::palette();
-    const auto contrast = [](const QWidget& w) {
-        return std::abs(w.palette().color(QPalette::WindowText).lightness() -
-                        w.palette().color(QPalette::Window).lightness());
-    };
-    QCOMPARE(window_->palette().color(QPalette::WindowText),
-             desktop.color(QPalette::WindowText)); // a light theme keeps its own ink
-    QVERIFY(contrast(*window_) >= 128);
-
-    QPalette dark(QColor(30, 30, 30), QColor(45, 45, 45));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
-    QApplication::setPalette(dark);
-    {
-        const ZorbelkinWindow w;
-        QVERIFY2(contrast(w) >= 128, "light text on a light board");
-        QVERIFY(contrast(*named(w, "player1")) >= 128);
-        QCOMPARE(named(w, "Line1")->palette().color(QPalette::WindowText),
-                 w.palette().color(QPalette::WindowText));
-    }
-    QApplication::setPalette(desktop);
-}
-
-namespace {
-
-QString accessibleName(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
-} // namespace
 
 void TestWindow::screenReaderNamesFollowTheBoard()
 {
     ZorbelkinWindow& w = *window_;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(accessibleName(lbl1(w, 0)), QStringLiteral("top left, empty"));
-    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, empty"));
-    QCOMPARE(accessibleName(lbl1(w, 8)), QStringLiteral("bottom right, empty"));
-    QCOMPARE(accessibleName(newGameButton(w)), QStringLiteral("New Game"));
-    QCOMPARE(accessibleName(textBox(w, "Txt1")), QStringLiteral("Player to move"));
-    QCOMPARE(accessibleName(textBox(w, "txt2")), QStringLiteral("Player 1 score"));
-    QCOMPARE(accessibleName(textBox(w, "txt3")), QStringLiteral("Player 2 score"));
-
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
     clickAt(w, Img1(w, 4)->geometry().center());
-    clickAt(w, Img1(w, 5)->geometry().center());
-    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, X"));
-    QCOMPARE(accessibleName(lbl1(w, 5)), QStringLiteral("right, O"));
-
+    clickAt(w, Img1(w, 8)->geometry().center());
+    QCOMPARE(
+        QStringList({name(lbl1(w, 0)), name(lbl1(w, 4)), name(lbl1(w, 8)), name(newGameButton(w)),
+                     name(textBox(w, "Txt1")), name(textBox(w, "txt2")), name(textBox(w, "txt3"))}),
+        QStringList({"top left, empty", "centre, X", "bottom right, O", "New Game",
+                     "Player to move", "Player 1 score", "Player 2 score"}));
     clickAt(w, newGameButton(w)->geometry().center());
-    QCOMPARE(accessibleName(lbl1(w, 4)), QStringLiteral("centre, empty"));
-}
+    QCOMPARE(name(lbl1(w, 4)), QStringLiteral("centre, empty"));
 
-void TestWindow::applicationNamesItsVersionAndDesktopEntry()
-{
     setUpApplication();
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zorbelkin.zorbelkin"));
-    QVERIFY(!QApplication::windowIcon().isNull());
+}
+
+// The board is white in most themes; a dark theme's light ink must not stay on it.
+void TestWindow::textAndLinesStayVisibleInADarkTheme()
+{
+    QPalette dark(QColor(30, 30, 30), QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
+    const QPalette board = boardPalette(dark);
+    QVERIFY(std::abs(board.color(QPalette::WindowText).lightness() -
+                     board.color(QPalette::Window).lightness()) >= 128);
+    QCOMPARE(window_->palette().color(QPalette::WindowText),
+             QApplication::palette().color(QPalette::WindowText));
 }
 
 QTEST_MAIN(TestWindow)
