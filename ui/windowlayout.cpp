@@ -56,82 +56,78 @@ namespace {
 
 using enum ControlKind;
 
+constexpr ControlRow line(const char* name, TwipRect ends, int widthPixels)
+{
+    return {.name = name, .kind = Line, .twips = ends, .lineWidthPixels = widthPixels};
+}
+
+constexpr ControlRow label(const char* name, TwipRect twips, const char* text, int tab,
+                           unsigned looks = Plain)
+{
+    return {.name = name,
+            .kind = Label,
+            .twips = twips,
+            .text = text,
+            .tabPosition = tab,
+            .looks = looks};
+}
+
+constexpr ControlRow textBox(const char* name, TwipRect twips, const char* text, int tab,
+                             const char* spokenName, unsigned looks = Plain)
+{
+    return {.name = name,
+            .kind = TextBox,
+            .twips = twips,
+            .text = text,
+            .tabPosition = tab,
+            .looks = looks,
+            .accessibleName = spokenName};
+}
+
+constexpr ControlRow button(const char* name, TwipRect twips, const char* text, int tab)
+{
+    return {.name = name, .kind = Button, .twips = twips, .text = text, .tabPosition = tab};
+}
+
+// Nine controls of one kind, member i on cell i.
+constexpr ControlRow cells(const char* name, ControlKind kind, int firstTab, unsigned looks)
+{
+    return {.name = name, .kind = kind, .tabPosition = firstTab, .looks = looks, .cellArray = true};
+}
+
+constexpr ControlRow image(const char* name, TwipRect twips, const char* picture)
+{
+    return {.name = name, .kind = Image, .twips = twips, .picture = picture};
+}
+
+constexpr unsigned title = TitleFont | TitleColour | Centred;
+
 // Back to front, so each row lies above the ones before it: the grid lines at the back, then the
 // images, the turn caption, the cell labels over their images, the titles and player names, and
 // the text boxes and the button in front.
 constexpr std::array mainControls{
-    ControlRow{.name = "Line1", .kind = Line, .twips = {2400, 360, 0, 5640}, .lineWidthPixels = 5},
-    ControlRow{.name = "Line2", .kind = Line, .twips = {4560, 360, 0, 5640}, .lineWidthPixels = 5},
-    ControlRow{.name = "Line3", .kind = Line, .twips = {480, 2160, 6000, 0}, .lineWidthPixels = 5},
-    ControlRow{.name = "Line4", .kind = Line, .twips = {480, 4200, 6000, 0}, .lineWidthPixels = 5},
-    ControlRow{.name = "Img1", .kind = Image, .looks = Stretch, .cellArray = true},
-    ControlRow{.name = "player",
-               .kind = Label,
-               .twips = {3120, 6120, 855, 495},
-               .text = "Player's Turn",
-               .tabPosition = 1,
-               .looks = Centred},
-    ControlRow{
-        .name = "lbl1", .kind = Label, .tabPosition = 3, .looks = Transparent, .cellArray = true},
-    ControlRow{.name = "Label1",
-               .kind = Label,
-               .twips = {720, 0, 1215, 255},
-               .text = "ZOR",
-               .tabPosition = 12,
-               .looks = TitleFont | TitleColour | Centred},
-    ControlRow{.name = "Label2",
-               .kind = Label,
-               .twips = {2880, 0, 1215, 255},
-               .text = "BEL",
-               .tabPosition = 13,
-               .looks = TitleFont | TitleColour | Centred},
-    ControlRow{.name = "Label3",
-               .kind = Label,
-               .twips = {5040, 0, 1215, 255},
-               .text = "KIN",
-               .tabPosition = 14,
-               .looks = TitleFont | TitleColour | Centred},
-    ControlRow{.name = "player1",
-               .kind = Label,
-               .twips = {1920, 6120, 615, 255},
-               .text = "Player1",
-               .tabPosition = 15},
-    ControlRow{.name = "player2",
-               .kind = Label,
-               .twips = {4560, 6120, 615, 255},
-               .text = "Player 2",
-               .tabPosition = 16},
-    ControlRow{.name = "Txt1",
-               .kind = TextBox,
-               .twips = {3360, 6600, 375, 285},
-               .tabPosition = 0,
-               .looks = Disabled,
-               .accessibleName = "Player to move"},
-    ControlRow{.name = "Cmd3",
-               .kind = Button,
-               .twips = {840, 6240, 735, 495},
-               .text = "New Game",
-               .tabPosition = 2},
-    ControlRow{.name = "txt2",
-               .kind = TextBox,
-               .twips = {1920, 6360, 615, 375},
-               .text = "0",
-               .tabPosition = 17,
-               .accessibleName = "Player 1 score"},
-    ControlRow{.name = "txt3",
-               .kind = TextBox,
-               .twips = {4560, 6360, 615, 375},
-               .text = "0",
-               .tabPosition = 18,
-               .accessibleName = "Player 2 score"},
+    line("Line1", {2400, 360, 0, 5640}, 5),
+    line("Line2", {4560, 360, 0, 5640}, 5),
+    line("Line3", {480, 2160, 6000, 0}, 5),
+    line("Line4", {480, 4200, 6000, 0}, 5),
+    cells("Img1", Image, noTab, Stretch),
+    label("player", {3120, 6120, 855, 495}, "Player's Turn", 1, Centred),
+    cells("lbl1", Label, 3, Transparent),
+    label("Label1", {720, 0, 1215, 255}, "ZOR", 12, title),
+    label("Label2", {2880, 0, 1215, 255}, "BEL", 13, title),
+    label("Label3", {5040, 0, 1215, 255}, "KIN", 14, title),
+    label("player1", {1920, 6120, 615, 255}, "Player1", 15),
+    label("player2", {4560, 6120, 615, 255}, "Player 2", 16),
+    textBox("Txt1", {3360, 6600, 375, 285}, "", 0, "Player to move", Disabled),
+    button("Cmd3", {840, 6240, 735, 495}, "New Game", 2),
+    textBox("txt2", {1920, 6360, 615, 375}, "0", 17, "Player 1 score"),
+    textBox("txt3", {4560, 6360, 615, 375}, "0", 18, "Player 2 score"),
 };
 
 constexpr std::array form2Controls{
-    ControlRow{
-        .name = "theo", .kind = Image, .twips = {1200, 1320, 960, 960}, .picture = ":/marks/o.png"},
-    ControlRow{
-        .name = "thex", .kind = Image, .twips = {3000, 1320, 960, 960}, .picture = ":/marks/x.png"},
-    ControlRow{.name = "imgna", .kind = Image, .twips = {1320, 2880, 975, 975}},
+    image("theo", {1200, 1320, 960, 960}, ":/marks/o.png"),
+    image("thex", {3000, 1320, 960, 960}, ":/marks/x.png"),
+    image("imgna", {1320, 2880, 975, 975}, nullptr),
 };
 
 } // namespace
