@@ -44,8 +44,7 @@ void TestArtwork::committedPicturesAreWhatTheProgramDraws()
     QCOMPARE(committed.convertToFormat(QImage::Format_RGB32), drawn);
 }
 
-// White ground, grey frames and teal corners are the same in both; the teal panel carries a white
-// X whose strokes cross in the middle, or a white ring around a teal middle.
+// Everything but the letter panel is the same in both pictures.
 void TestArtwork::marksDifferOnlyInTheirLetters()
 {
     const QImage x = drawMark(Letter::X, 64);
@@ -55,13 +54,6 @@ void TestArtwork::marksDifferOnlyInTheirLetters()
         for (int px = 0; px < 64; ++px)
             QVERIFY(panel.contains(px, y) || x.pixel(px, y) == o.pixel(px, y));
     }
-    const QColor teal(0, 132, 132);
-    QCOMPARE(x.pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(x.pixelColor(17, 12), teal);
-    QCOMPARE(x.pixelColor(42, 18), teal);
-    QCOMPARE(x.pixelColor(32, 31), QColor(Qt::white));
-    QCOMPARE(o.pixelColor(22, 32), QColor(Qt::white));
-    QCOMPARE(o.pixelColor(32, 32), teal);
 }
 
 QTEST_GUILESS_MAIN(TestArtwork)

@@ -1,3 +1,4 @@
+#include "boardstate.h"
 #include "windowtesting.h"
 
 #include <QRandomGenerator>
@@ -46,11 +47,8 @@ struct Model {
 
     QString state() const
     {
-        return QStringLiteral("%1 turn %2, %3 messages, scores %4|%5")
-            .arg(board)
-            .arg(turn)
-            .arg(messages)
-            .arg(scores[0], scores[1]);
+        const QString rows = board.left(3) + u'/' + board.mid(3, 3) + u'/' + board.mid(6);
+        return stateText(rows, QString::number(turn), messages, scores[0], scores[1]);
     }
 
     QString board = QString(9, u'.');
@@ -60,23 +58,10 @@ struct Model {
     std::array<double, 2> values{0, 0};
 };
 
-// The window's state in the model's words; a mark on a free cell shows in lower case and a used
-// blank cell as '#'.
 QString state(const CountingWindow& w)
 {
-    QString board;
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        const PictureHandle shown = w.cellPictureHandle(i);
-        const QChar mark = shown == w.markPictureHandle(Mark::X)   ? u'X'
-                           : shown == w.markPictureHandle(Mark::O) ? u'O'
-                                                                   : u'.';
-        const bool free = lbl1(w, i)->isEnabled();
-        board += mark == u'.' ? (free ? mark : u'#') : (free ? mark.toLower() : mark);
-    }
-    return QStringLiteral("%1 turn %2, %3 messages, scores %4|%5")
-        .arg(board, w.text(TextBox::Txt1))
-        .arg(w.messages.size())
-        .arg(w.text(TextBox::txt2), w.text(TextBox::txt3));
+    return stateOf(
+        w, [&](CellIndex cell) { return lbl1(w, cell)->isEnabled(); }, w.messages.size());
 }
 
 } // namespace
