@@ -6,10 +6,15 @@ fail() {
 }
 
 # need TOOL PACKAGE: a missing tool skips the test, except in CI, where everything must run.
-need() {
-    command -v "$1" >/dev/null 2>&1 && return 0
-    [ "${CI:-}" = true ] && fail "$1 is missing: install Debian's $2"
-    echo "SKIP: $1 is missing: install Debian's $2 to run this test"
+need() { need_that "$1" "$2" command -v "$1"; }
+
+# need_that WHAT PACKAGE TEST...: as need, for anything that the command TEST can check.
+need_that() {
+    local what=$1 package=$2
+    shift 2
+    "$@" >/dev/null 2>&1 && return 0
+    [ "${CI:-}" = true ] && fail "$what is missing: install Debian's $package"
+    echo "SKIP: $what is missing: install Debian's $package to run this test"
     exit 77
 }
 
@@ -34,18 +39,21 @@ start_xvfb() {
 }
 
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
-# together with a game started by start_game.
+# together with a game started by start_game and every process listed in helper_pids.
 on_display() {
     scratch=$(mktemp -d)
     xvfb_pid=
     game_pid=
+    helper_pids=()
     trap end_display EXIT
     start_xvfb "$scratch"
 }
 
 end_display() {
-    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    local pid
+    for pid in $game_pid "${helper_pids[@]}" $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
     wait 2>/dev/null || true
     rm -rf "$scratch"
 }

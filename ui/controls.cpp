@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <QApplication>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -21,6 +23,23 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+bool ClickableLabel::isPressable() const
+{
+    return isEnabled() && isSignalConnected(QMetaMethod::fromSignal(&ClickableLabel::clicked));
+}
+
+void ClickableLabel::pressLater()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (isPressable() && (!modal || modal == window()))
+                emit clicked();
+        },
+        Qt::QueuedConnection);
 }
 
 void WrappingButton::paintEvent(QPaintEvent*)

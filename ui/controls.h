@@ -17,6 +17,13 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent) : QLabel(parent) {}
 
+    // True while the label is enabled and a handler listens to its clicks.
+    bool isPressable() const;
+    // Does what a left click does, once control is back in the event loop, so that a handler's
+    // message box does not hold up the caller. Does nothing if by then the label is not pressable
+    // or another window is modal.
+    void pressLater();
+
 signals:
     void clicked();
 

@@ -1,13 +1,18 @@
 #include "zorbelkinwindow.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "fatalerror.h"
 #include "form2.h"
 #include "windowlayout.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
 
 #include <array>
 #include <stdexcept>
@@ -25,6 +30,25 @@ QString cellDescription(CellIndex cell, Mark mark)
     return QStringLiteral("%1, %2").arg(QLatin1String(places.at(cell)), QLatin1String(shown));
 }
 
+// Widens a message box so that a window manager can show its whole caption in the title bar: the
+// caption in a bold title face, with room for the frame's icon and four buttons. Qt's own allowance
+// covers less, and a fixed-size box cannot be widened by the user.
+void makeRoomForCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont captionFont = QApplication::font("QMdiSubWindowTitleBar");
+    captionFont.setBold(true);
+    const int frameControls =
+        5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const QMargins margins = grid->contentsMargins();
+    const int width = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) +
+                      frameControls - margins.left() - margins.right();
+    // The layout owns the spacer.
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 template<class Control> Control* control(const QWidget& window, const QString& name)
 {
     auto* found = window.findChild<Control*>(name, Qt::FindDirectChildrenOnly);
@@ -37,6 +61,7 @@ template<class Control> Control* control(const QWidget& window, const QString& n
 
 ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
 {
+    installAccessibleInterfaces();
     setFont(controlFont());
     // The title colour behind everything: the three title words read as one title, and the
     // white ground of the mark pictures merges with the board.
@@ -112,6 +137,7 @@ void ZorbelkinWindow::showMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(applicationTitle), text,
                     QMessageBox::Ok, this);
+    makeRoomForCaption(box);
     box.exec();
 }
 

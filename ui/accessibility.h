@@ -1,0 +1,11 @@
+#pragma once
+
+namespace zorbelkin {
+
+// Makes the game's windows read as a screen reader expects: the main window is a frame whose
+// pictures and grid lines are decoration, left out of the tree, so that what lies under a point
+// of a cell is the cell itself; a label that has a click handler offers the press action while it
+// is enabled. Safe to call more than once.
+void installAccessibleInterfaces();
+
+} // namespace zorbelkin
