@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
-    binutils-mingw-w64-x86-64 clang-format git valgrind file)
+    binutils-mingw-w64-x86-64 clang-format git valgrind file
+    openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0)
 package_packages=(dpkg-dev file)
 
 case "${1:-}" in
