@@ -2,10 +2,12 @@
 # Plays the real game binary on a private Xvfb display, as a person would: xdotool clicks at the
 # window's pixel coordinates, screenshots show the marks, message boxes are counted and dismissed
 # with Enter, and the scores are read back through the clipboard.
-# Usage: e2e_xvfb.sh GAME_BINARY
+# Usage: e2e_xvfb.sh GAME_BINARY SCREENSHOT
+# SCREENSHOT is the committed picture of a fresh window, which the first frame must match exactly.
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 game=${1:?game binary}
+screenshot=${2:?screenshot of a fresh window}
 
 need Xvfb xvfb
 need xdotool xdotool
@@ -15,6 +17,7 @@ need xclip xclip
 need import imagemagick
 need convert imagemagick
 need identify imagemagick
+need compare imagemagick
 
 on_display
 start_game "$game"
@@ -99,8 +102,11 @@ player1_score=(148 436)
 player2_score=(324 436)
 new_game() { click 80 432; }
 
-# The first frame: a blank board.
+# The first frame: a blank board, exactly as in the committed screenshot.
 expect_board ......... "at start"
+differing=$(compare -metric AE "$scratch/shot.png" "$screenshot" null: 2>&1 || true)
+[ "$differing" = 0 ] || fail "the fresh window differs from $screenshot in $differing pixels"
+echo "the fresh window matches $(basename "$screenshot") pixel for pixel"
 
 # X in the centre; a second click on it, on a grid line and in the gaps changes nothing, so the
 # next mark in the corner is O.

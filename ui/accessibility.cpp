@@ -18,8 +18,7 @@ bool isDecoration(const QObject* control)
 class BoardWindowAccessible : public QAccessibleWidget {
 public:
     explicit BoardWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window)
-    {
-    }
+    {}
 
     int childCount() const override { return static_cast<int>(controls().size()); }
 
@@ -65,9 +64,9 @@ private:
 
 class LabelAccessible : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    explicit LabelAccessible(ClickableLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {}
 
     QString text(QAccessible::Text kind) const override
     {

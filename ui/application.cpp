@@ -1,5 +1,8 @@
 #include "application.h"
 
+#include "picture.h"
+#include "windowlayout.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -10,8 +13,13 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("zorbelkin"));
     QApplication::setApplicationVersion(QStringLiteral(ZORBELKIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBELKIN_APP_ID));
-    // Only the small rendition: an icon reads every file it is given at once.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/marks/x.png")));
+    QApplication::setWindowIcon(iconOf(Picture::load(QStringLiteral(":/marks/x.png"))));
+    // The game's own face by default, so that a text box is not first laid out in a face it never
+    // shows; message boxes and menus keep the desktop's.
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(controlFont());
+    QApplication::setFont(desktop, "QMessageBox");
+    QApplication::setFont(desktop, "QMenu");
 }
 
 } // namespace zorbelkin

@@ -2,6 +2,7 @@
 
 #include "gameview.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -14,10 +15,11 @@ namespace zorbelkin {
 // shows a picture holds the very object, so its handle tells which picture it is.
 class Picture {
 public:
-    // Loads the picture at path together with its four-times rendition ("x.png" and "x@4x.png").
-    // Each call yields a new picture with a fresh non-zero handle. Throws std::runtime_error when
-    // a rendition cannot be read. Only the headers are read here; a rendition's pixels are
-    // decoded the first time it is drawn, so a window that shows no mark yet decodes nothing.
+    // Loads the PNG picture at path together with its four-times rendition ("x.png" and
+    // "x@4x.png"). Each call yields a new picture with a fresh non-zero handle. Throws
+    // std::runtime_error when a rendition is not a PNG file. Only the headers are read here; a
+    // rendition's pixels are decoded the first time it is drawn, so a window that shows no mark
+    // yet decodes nothing.
     static std::shared_ptr<const Picture> load(const QString& path);
 
     PictureHandle handle() const { return handle_; }
@@ -39,6 +41,10 @@ private:
     QSize size_;
     std::vector<Rendition> renditions_; // coarsest first
 };
+
+// An icon of the picture at its own size. Nothing is decoded until a size is asked for, which the
+// window system may never do.
+QIcon iconOf(std::shared_ptr<const Picture> picture);
 
 // The handle of a picture an image control may hold; no picture is the blank one, handle 0.
 inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)

@@ -20,16 +20,29 @@ QString arrayMemberName(const QString& arrayName, CellIndex i)
     return QStringLiteral("%1(%2)").arg(arrayName).arg(i);
 }
 
+namespace {
+
+// Arial's metric-compatible face first: where Arial itself is missing, as on most Linux systems,
+// naming it first costs a failed lookup and a fallback search at every start.
+QFont arialFace()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    return font;
+}
+
+} // namespace
+
 QFont controlFont()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = arialFace();
     font.setPointSize(8);
     return font;
 }
 
 QFont titleFont()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = arialFace();
     font.setPointSizeF(14.25);
     font.setWeight(QFont::Bold);
     return font;

@@ -6,7 +6,6 @@
 #include "form2.h"
 #include "windowlayout.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,14 +30,14 @@ QString cellDescription(CellIndex cell, Mark mark)
 }
 
 // Widens a message box so that a window manager can show its whole caption in the title bar: the
-// caption in a bold title face, with room for the frame's icon and four buttons. Qt's own allowance
-// covers less, and a fixed-size box cannot be widened by the user.
+// caption in the bold of the box's face, with room for the frame's icon and four buttons. Qt's own
+// allowance covers less, and a fixed-size box cannot be widened by the user.
 void makeRoomForCaption(QMessageBox& box)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid)
         return;
-    QFont captionFont = QApplication::font("QMdiSubWindowTitleBar");
+    QFont captionFont = box.font();
     captionFont.setBold(true);
     const int frameControls =
         5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
