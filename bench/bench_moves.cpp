@@ -28,7 +28,7 @@ void BenchMoves::fullGame()
         for (const CellIndex cell : moves)
             emit cells[cell]->clicked();
     }
-    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("2"));
+    QCOMPARE(w.text(TextBox::Txt1), std::string("2"));
     QVERIFY(w.messages.size() >= 2);
 }
 
@@ -40,7 +40,7 @@ void BenchMoves::newGame()
     {
         newGame->click();
     }
-    QCOMPARE(w.text(TextBox::Txt1), QStringLiteral("1"));
+    QCOMPARE(w.text(TextBox::Txt1), std::string("1"));
 }
 
 QTEST_MAIN(BenchMoves)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace zorbelkin {
 namespace {
@@ -27,7 +28,7 @@ constexpr std::array<Line, 8> lines{{
 void Game::Form_Load()
 {
     CurrentPlayer = 1;
-    view_.setText(TextBox::Txt1, QString::number(CurrentPlayer));
+    view_.setText(TextBox::Txt1, std::to_string(CurrentPlayer));
     for (CellIndex i = 0; i < cellCount; ++i) {
         view_.assignPicture(i, Mark::Blank);
         view_.setCellEnabled(i, true);
@@ -41,9 +42,9 @@ void Game::Cmd3_Click()
 
 void Game::lbl1_Click(CellIndex Index)
 {
-    if (view_.text(TextBox::Txt1) == QLatin1String("1"))
+    if (view_.text(TextBox::Txt1) == "1")
         view_.assignPicture(Index, Mark::X);
-    else if (view_.text(TextBox::Txt1) == QLatin1String("2"))
+    else if (view_.text(TextBox::Txt1) == "2")
         view_.assignPicture(Index, Mark::O);
     view_.setCellEnabled(Index, false);
     EndTurn(Index);
@@ -53,7 +54,7 @@ void Game::EndTurn(CellIndex played)
 {
     win(played);
     CurrentPlayer = CurrentPlayer == 1 ? 2 : 1;
-    view_.setText(TextBox::Txt1, QString::number(CurrentPlayer));
+    view_.setText(TextBox::Txt1, std::to_string(CurrentPlayer));
 }
 
 void Game::win(CellIndex played)
@@ -63,7 +64,7 @@ void Game::win(CellIndex played)
             const bool throughMove = std::ranges::find(line, played) != line.end();
             if (throughMove &&
                 std::ranges::all_of(line, [&](CellIndex cell) { return showsMark(cell, mark); })) {
-                view_.showMessage(QStringLiteral("You Win!!"));
+                view_.showMessage("You Win!!");
                 addPoint(CurrentPlayer == 1 ? TextBox::txt2 : TextBox::txt3);
             }
         }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
+#include <string>
 
 namespace zorbelkin {
 
@@ -36,11 +35,12 @@ public:
     // An enabled lbl1(cell) passes its clicks to the game; a disabled one swallows them.
     virtual void setCellEnabled(CellIndex cell, bool enabled) = 0;
 
-    virtual QString text(TextBox box) const = 0;
-    virtual void setText(TextBox box, const QString& text) = 0;
+    // Texts are UTF-8.
+    virtual std::string text(TextBox box) const = 0;
+    virtual void setText(TextBox box, const std::string& text) = 0;
 
     // Shows a modal message with a single OK button; returns once the player has dismissed it.
-    virtual void showMessage(const QString& text) = 0;
+    virtual void showMessage(const std::string& text) = 0;
 
 protected:
     GameView() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace zorbelkin {
 
@@ -8,10 +9,10 @@ namespace zorbelkin {
 
 // The number a score box holds. Blanks around it are allowed; a text that is not a finite number
 // (empty, letters, "1,5", "inf", "nan", out of range) counts as 0.
-double scoreFromText(const QString& text);
+double scoreFromText(std::string_view text);
 
 // Whole numbers below 10^15 in plain digits, with a minus sign only when negative; any other
-// value in the shortest text that reads back as the same number.
-QString scoreToText(double score);
+// value in the shortest text that reads back as the same number, as "%g" would write it.
+std::string scoreToText(double score);
 
 } // namespace zorbelkin

@@ -34,8 +34,9 @@ template<class IsFree> QString stateOf(const GameView& view, IsFree isFree, qsiz
             mark = mark.toLower();
         board += (cell > 0 && cell % 3 == 0 ? QStringLiteral("/") : QString()) + mark;
     }
-    return stateText(board, view.text(TextBox::Txt1), messages, view.text(TextBox::txt2),
-                     view.text(TextBox::txt3));
+    const auto text = [&view](TextBox box) { return QString::fromStdString(view.text(box)); };
+    return stateText(board, text(TextBox::Txt1), messages, text(TextBox::txt2),
+                     text(TextBox::txt3));
 }
 
 } // namespace zorbelkin::testing

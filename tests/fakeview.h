@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <string>
 
 namespace zorbelkin::testing {
 
@@ -23,12 +24,12 @@ public:
         cells.at(cell) = markPictureHandle(mark);
     }
     void setCellEnabled(CellIndex cell, bool enabled) override { free.at(cell) = enabled; }
-    QString text(TextBox box) const override { return texts.at(static_cast<std::size_t>(box)); }
-    void setText(TextBox box, const QString& text) override
+    std::string text(TextBox box) const override { return texts.at(static_cast<std::size_t>(box)); }
+    void setText(TextBox box, const std::string& text) override
     {
         texts.at(static_cast<std::size_t>(box)) = text;
     }
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
 
     QString state() const
     {
@@ -38,7 +39,7 @@ public:
 
     std::array<PictureHandle, cellCount> cells{};
     std::array<bool, cellCount> free{};
-    std::array<QString, 3> texts{};
+    std::array<std::string, 3> texts{};
     QStringList messages;
 };
 

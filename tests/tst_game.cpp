@@ -44,7 +44,7 @@ void TestGame::gameToAFullBoardFollowsTheRules()
     }
     QCOMPARE(view.messages, QStringList({"You Win!!", "You Win!!"}));
 
-    view.setText(TextBox::txt3, QStringLiteral("typed"));
+    view.setText(TextBox::txt3, "typed");
     game.Cmd3_Click();
     game.Cmd3_Click();
     game.lbl1_Click(0);
@@ -90,7 +90,7 @@ void TestGame::scoreBoxGainsOnePoint()
     game.Form_Load();
     for (const CellIndex cell : {0, 3, 1, 4, 8})
         game.lbl1_Click(cell);
-    view.setText(TextBox::txt3, before);
+    view.setText(TextBox::txt3, before.toStdString());
     game.lbl1_Click(5); // O completes the middle row
     QCOMPARE(view.state(), QStringLiteral("XX./OOO/..X turn 1, 1 messages, scores |") + after);
 }

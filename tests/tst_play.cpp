@@ -104,7 +104,7 @@ void TestPlay::randomPlayFollowsTheRules()
             } else {
                 const int player = random.bounded(2);
                 const auto& [text, value] = typed[random.bounded(6)];
-                w.setText(player == 0 ? TextBox::txt2 : TextBox::txt3, text);
+                w.setText(player == 0 ? TextBox::txt2 : TextBox::txt3, text.toStdString());
                 model.scores[player] = text;
                 model.values[player] = value;
             }

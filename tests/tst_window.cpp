@@ -116,16 +116,16 @@ void TestWindow::focusStartsOnNewGameAndTabsThroughTheScores()
     QCOMPARE(visited, QStringList({"txt2", "txt3", "Cmd3", "txt2"}));
 
     // Enter or Space presses the focused button ("2" becomes "1"), Enter in a score box does not.
-    QString turns;
+    std::string turns;
     for (const auto& [control, key] : {std::pair{(QWidget*)newGameButton(w), Qt::Key_Return},
                                        {newGameButton(w), Qt::Key_Space},
                                        {textBox(w, "txt3"), Qt::Key_Return}}) {
-        w.setText(TextBox::Txt1, QStringLiteral("2"));
+        w.setText(TextBox::Txt1, "2");
         control->setFocus();
         QTest::keyClick(control, key);
         turns += w.text(TextBox::Txt1);
     }
-    QCOMPARE(turns, QStringLiteral("112"));
+    QCOMPARE(turns, std::string("112"));
 }
 
 void TestWindow::cellSharesTheHoldersPictureAndDrawsItSharp()

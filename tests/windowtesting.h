@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls.h"
-#include "windowlayout.h"
+#include "looks.h"
 #include "zorbelkinwindow.h"
 
 #include <QApplication>
@@ -22,12 +22,12 @@ template<class Control = QWidget> Control* named(const QWidget& window, const QS
 
 inline QLabel* lbl1(const QWidget& window, CellIndex i)
 {
-    return named<QLabel>(window, arrayMemberName(QStringLiteral("lbl1"), i));
+    return named<QLabel>(window, QString::fromStdString(arrayMemberName("lbl1", i)));
 }
 
 inline ImageControl* Img1(const QWidget& window, CellIndex i)
 {
-    return named<ImageControl>(window, arrayMemberName(QStringLiteral("Img1"), i));
+    return named<ImageControl>(window, QString::fromStdString(arrayMemberName("Img1", i)));
 }
 
 inline QLineEdit* textBox(const QWidget& window, const char* name)
@@ -50,7 +50,7 @@ inline void clickAt(QWidget& window, QPoint p)
 // The real window, with its messages counted instead of shown.
 class CountingWindow : public ZorbelkinWindow {
 public:
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
     QStringList messages;
 };
 

@@ -36,7 +36,7 @@ fi
 case "$1" in
 play)
     cmake --workflow --preset play
-    exec build/play/ui/zorbelkin
+    exec build/play/ui/qt/zorbelkin
     ;;
 test)
     # The sanitizer build first, so that the run ends with the summary of every test.

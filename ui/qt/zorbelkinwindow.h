@@ -28,9 +28,9 @@ public:
     PictureHandle markPictureHandle(Mark mark) const override;
     void assignPicture(CellIndex cell, Mark mark) override;
     void setCellEnabled(CellIndex cell, bool enabled) override;
-    QString text(TextBox box) const override;
-    void setText(TextBox box, const QString& text) override;
-    void showMessage(const QString& text) override;
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, const std::string& text) override;
+    void showMessage(const std::string& text) override;
 
 private:
     // The picture holder, created hidden on first use.

@@ -1,7 +1,7 @@
-#include "controltable.h"
+#include "buildwindow.h"
 
 #include "controls.h"
-#include "windowlayout.h"
+#include "looks.h"
 
 #include <QLineEdit>
 
@@ -12,47 +12,13 @@
 namespace zorbelkin {
 namespace {
 
-struct Member {
-    QString name;
-    QRect pixelRect;
-    int tabPosition;
-};
-
-std::vector<Member> membersOf(const ControlRow& row)
-{
-    const QString name = QString::fromLatin1(row.name);
-    if (!row.cellArray)
-        return {{name, toPixels(row.twips), row.tabPosition}};
-    std::vector<Member> members;
-    for (CellIndex i = 0; i < cellCount; ++i)
-        members.push_back({arrayMemberName(name, i), toPixels(cellRect(i)),
-                           row.tabPosition == noTab ? noTab : row.tabPosition + i});
-    return members;
-}
-
-// Lines are drawn centred on the path between their end points.
-QRect lineRect(const ControlRow& row)
-{
-    const QRect path = toPixels(row.twips);
-    const int half = row.lineWidthPixels / 2;
-    if (path.width() == 0)
-        return {path.left() - half, path.top(), row.lineWidthPixels, path.height()};
-    if (path.height() == 0)
-        return {path.left(), path.top() - half, path.width(), row.lineWidthPixels};
-    throw std::logic_error(std::string("line ") + row.name + " is neither across nor down");
-}
-
 void applyLabelLooks(QLabel& label, unsigned looks)
 {
     label.setWordWrap(true);
     label.setAlignment(((looks & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    // The title colour is the board's ground already, which the label fills in.
     if (looks & TitleFont)
         label.setFont(titleFont());
-    if (looks & TitleColour) {
-        QPalette palette = label.palette();
-        palette.setColor(QPalette::Window, titleColour());
-        label.setPalette(palette);
-    }
     label.setAutoFillBackground(!(looks & Transparent));
 }
 
@@ -76,7 +42,7 @@ QWidget* createControl(QWidget& window, const ControlRow& row)
     case ControlKind::Image: {
         auto* image = new ImageControl(row.looks & Stretch, &window);
         if (row.picture)
-            image->setPicture(Picture::load(QString::fromLatin1(row.picture)));
+            image->setPicture(Picture::load(QStringLiteral(":/marks/%1.png").arg(row.picture)));
         return image;
     }
     case ControlKind::Line:
@@ -104,14 +70,15 @@ void buildWindow(QWidget& window, const WindowDescription& description)
 {
     window.setObjectName(QString::fromLatin1(description.name));
     window.setWindowTitle(QString::fromUtf8(description.title));
+    // Qt scales logical pixels to the screen itself.
     window.resize(pixels(description.clientWidthTwips), pixels(description.clientHeightTwips));
 
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ControlRow& row : description.controls) {
         for (const Member& member : membersOf(row)) {
             QWidget* control = createControl(window, row);
-            control->setObjectName(member.name);
-            control->setGeometry(row.kind == ControlKind::Line ? lineRect(row) : member.pixelRect);
+            control->setObjectName(QString::fromStdString(member.name));
+            control->setGeometry(qtRect(member.rect));
             control->setEnabled(!(row.looks & Disabled));
             if (row.accessibleName)
                 control->setAccessibleName(QString::fromUtf8(row.accessibleName));

@@ -1,7 +1,7 @@
 #include "application.h"
 
+#include "looks.h"
 #include "picture.h"
-#include "windowlayout.h"
 
 #include <QApplication>
 #include <QIcon>

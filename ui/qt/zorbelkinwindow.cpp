@@ -1,10 +1,11 @@
 #include "zorbelkinwindow.h"
 
 #include "accessibility.h"
+#include "buildwindow.h"
 #include "controls.h"
 #include "fatalerror.h"
 #include "form2.h"
-#include "windowlayout.h"
+#include "looks.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -67,8 +68,9 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
     setPalette(boardPalette(palette()));
     buildWindow(*this, mainWindowDescription());
     for (CellIndex i = 0; i < cellCount; ++i) {
-        Img1_[i] = control<ImageControl>(*this, arrayMemberName(QStringLiteral("Img1"), i));
-        lbl1_[i] = control<ClickableLabel>(*this, arrayMemberName(QStringLiteral("lbl1"), i));
+        Img1_[i] = control<ImageControl>(*this, QString::fromStdString(arrayMemberName("Img1", i)));
+        lbl1_[i] =
+            control<ClickableLabel>(*this, QString::fromStdString(arrayMemberName("lbl1", i)));
     }
     textBoxes_ = {control<QLineEdit>(*this, QStringLiteral("Txt1")),
                   control<QLineEdit>(*this, QStringLiteral("txt2")),
@@ -122,20 +124,20 @@ QLineEdit& ZorbelkinWindow::textBox(TextBox box) const
     return *textBoxes_.at(static_cast<std::size_t>(box));
 }
 
-QString ZorbelkinWindow::text(TextBox box) const
+std::string ZorbelkinWindow::text(TextBox box) const
 {
-    return textBox(box).text();
+    return textBox(box).text().toStdString();
 }
 
-void ZorbelkinWindow::setText(TextBox box, const QString& text)
+void ZorbelkinWindow::setText(TextBox box, const std::string& text)
 {
-    textBox(box).setText(text);
+    textBox(box).setText(QString::fromStdString(text));
 }
 
-void ZorbelkinWindow::showMessage(const QString& text)
+void ZorbelkinWindow::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(applicationTitle), text,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(applicationTitle),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
     makeRoomForCaption(box);
     box.exec();
 }

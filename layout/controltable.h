@@ -1,10 +1,11 @@
 #pragma once
 
+#include "gameview.h"
 #include "twips.h"
 
 #include <span>
-
-class QWidget;
+#include <string>
+#include <vector>
 
 namespace zorbelkin {
 
@@ -35,8 +36,9 @@ struct ControlRow {
     int tabPosition = noTab;
     unsigned looks = Plain;
     bool cellArray = false;
-    // An image's picture, as a resource path; nullptr for none.
+    // An image's picture, as the name of a mark picture ("x", "o"); nullptr for none.
     const char* picture = nullptr;
+    // At 96 dots per inch; it scales with the density like everything else.
     int lineWidthPixels = 0;
     // What a screen reader calls the control, where its text alone would not say.
     const char* accessibleName = nullptr;
@@ -51,10 +53,18 @@ struct WindowDescription {
     std::span<const ControlRow> controls;
 };
 
-// Gives window its name, title and client size and creates its controls, named after their rows
-// ("Txt1", or "lbl1(4)" for a member of an array), with the tab order of their tab positions and
-// the focus on the first control that can take it. Throws std::runtime_error if a picture is
-// missing.
-void buildWindow(QWidget& window, const WindowDescription& description);
+// One control that a row stands for.
+struct Member {
+    std::string name; // "Txt1", or "lbl1(4)" for member 4 of an array
+    PixelRect rect;
+    int tabPosition;
+};
+
+// The one control of a row, or the nine of a cell array, at dotsPerInch. A line's rectangle is
+// centred on its path. Throws std::logic_error for a line that is neither across nor down.
+std::vector<Member> membersOf(const ControlRow& row, int dotsPerInch = standardDotsPerInch);
+
+// "lbl1(4)": the name of member i of a control array.
+std::string arrayMemberName(const std::string& arrayName, CellIndex i);
 
 } // namespace zorbelkin

@@ -1,10 +1,6 @@
 #include "windowlayout.h"
 
-#include <QGuiApplication>
-#include <QPalette>
-
 #include <array>
-#include <cstdlib>
 
 namespace zorbelkin {
 
@@ -13,56 +9,6 @@ TwipRect cellRect(CellIndex i)
     static constexpr std::array columnLefts{480, 2640, 4800};
     static constexpr std::array rowTops{360, 2400, 4440};
     return {columnLefts.at(i % 3), rowTops.at(i / 3), 1695, 1575};
-}
-
-QString arrayMemberName(const QString& arrayName, CellIndex i)
-{
-    return QStringLiteral("%1(%2)").arg(arrayName).arg(i);
-}
-
-namespace {
-
-// Arial's metric-compatible face first: where Arial itself is missing, as on most Linux systems,
-// naming it first costs a failed lookup and a fallback search at every start.
-QFont arialFace()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    return font;
-}
-
-} // namespace
-
-QFont controlFont()
-{
-    QFont font = arialFace();
-    font.setPointSize(8);
-    return font;
-}
-
-QFont titleFont()
-{
-    QFont font = arialFace();
-    font.setPointSizeF(14.25);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
-QColor titleColour()
-{
-    // Qt has no role for title bar text; highlighted text is the same light colour drawn on
-    // the same strong background.
-    return QGuiApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
-}
-
-QPalette boardPalette(QPalette desktop)
-{
-    const QColor ground = titleColour();
-    desktop.setColor(QPalette::Window, ground);
-    const int groundLightness = ground.lightness();
-    if (std::abs(desktop.color(QPalette::WindowText).lightness() - groundLightness) < 128)
-        desktop.setColor(QPalette::WindowText, groundLightness < 128 ? Qt::white : Qt::black);
-    return desktop;
 }
 
 namespace {
@@ -138,8 +84,8 @@ constexpr std::array mainControls{
 };
 
 constexpr std::array form2Controls{
-    image("theo", {1200, 1320, 960, 960}, ":/marks/o.png"),
-    image("thex", {3000, 1320, 960, 960}, ":/marks/x.png"),
+    image("theo", {1200, 1320, 960, 960}, "o"),
+    image("thex", {3000, 1320, 960, 960}, "x"),
     image("imgna", {1320, 2880, 975, 975}, nullptr),
 };
 

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "buildwindow.h"
 #include "controls.h"
 #include "windowlayout.h"
 

@@ -1,0 +1,43 @@
+#include "controltable.h"
+
+#include "windowlayout.h"
+
+#include <stdexcept>
+
+namespace zorbelkin {
+namespace {
+
+PixelRect lineRect(const ControlRow& row, int dotsPerInch)
+{
+    const PixelRect path = toPixels(row.twips, dotsPerInch);
+    const int width = scaledPixels(row.lineWidthPixels, dotsPerInch);
+    const int half = width / 2;
+    if (path.width == 0)
+        return {path.left - half, path.top, width, path.height};
+    if (path.height == 0)
+        return {path.left, path.top - half, path.width, width};
+    throw std::logic_error(std::string("line ") + row.name + " is neither across nor down");
+}
+
+} // namespace
+
+std::string arrayMemberName(const std::string& arrayName, CellIndex i)
+{
+    return arrayName + '(' + std::to_string(i) + ')';
+}
+
+std::vector<Member> membersOf(const ControlRow& row, int dotsPerInch)
+{
+    if (!row.cellArray) {
+        const PixelRect rect = row.kind == ControlKind::Line ? lineRect(row, dotsPerInch)
+                                                             : toPixels(row.twips, dotsPerInch);
+        return {{row.name, rect, row.tabPosition}};
+    }
+    std::vector<Member> members;
+    for (CellIndex i = 0; i < cellCount; ++i)
+        members.push_back({arrayMemberName(row.name, i), toPixels(cellRect(i), dotsPerInch),
+                           row.tabPosition == noTab ? noTab : row.tabPosition + i});
+    return members;
+}
+
+} // namespace zorbelkin

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "windowlayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+
+namespace zorbelkin {
+
+QFont qtFont(const Face& face);
+inline QFont controlFont()
+{
+    return qtFont(controlFace);
+}
+inline QFont titleFont()
+{
+    return qtFont(titleFace);
+}
+
+constexpr QRect qtRect(PixelRect r)
+{
+    return {r.left, r.top, r.width, r.height};
+}
+
+// The main window's colours, by the board's colour rule: Qt has no role for the text of an active
+// title bar, so highlighted text stands for it, the same light colour on the same strong ground.
+QPalette boardPalette(QPalette desktop);
+
+} // namespace zorbelkin
