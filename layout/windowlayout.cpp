@@ -4,6 +4,12 @@
 
 namespace zorbelkin {
 
+std::string fatalErrorMessage(const std::string& what)
+{
+    return std::string(applicationTitle) +
+           " has met an error it cannot recover from and will close.\n\n" + what;
+}
+
 TwipRect cellRect(CellIndex i)
 {
     static constexpr std::array columnLefts{480, 2640, 4800};

@@ -4,6 +4,7 @@
 #include "gameview.h"
 
 #include <array>
+#include <string>
 
 namespace zorbelkin {
 
@@ -12,6 +13,9 @@ inline constexpr const char* applicationTitle = "ZORBELKIN";
 
 // The rectangle of cell i (0 to 8) on the board, shared by lbl1(i) and Img1(i).
 TwipRect cellRect(CellIndex i);
+
+// What a message box says when an error ends the program; what is the error's own text.
+std::string fatalErrorMessage(const std::string& what);
 
 // A font face by the families to try in turn, its size and its weight.
 struct Face {

@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Plays the real game binary on a private Xvfb display, as a person would: xdotool clicks at the
-# window's pixel coordinates, screenshots show the marks, message boxes are counted and dismissed
-# with Enter, and the scores are read back through the clipboard.
-# Usage: e2e_xvfb.sh GAME_BINARY SCREENSHOT
+# Plays the real game on a private Xvfb display, as a person would: xdotool clicks at the window's
+# pixel coordinates, screenshots show the marks, message boxes are counted and dismissed with
+# Enter, and the scores are read back through the clipboard. The Linux program runs as it is; the
+# Windows program runs under Wine, at the given dots per inch and with the given colour of title
+# bar text, on a fresh Wine prefix. Either way the window's X11 window is its client area.
+# Usage: e2e_xvfb.sh SCREENSHOT GAME_BINARY
+#        e2e_xvfb.sh SCREENSHOT wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB
 # SCREENSHOT is the committed picture of a fresh window, which the first frame must match exactly.
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
-game=${1:?game binary}
-screenshot=${2:?screenshot of a fresh window}
+screenshot=${1:?screenshot of a fresh window}
+shift
+dpi=96
+if [ "${1:-}" = wine ]; then
+    game=(wine "${2:?game program}")
+    dpi=${3:?dots per inch}
+    title_text=${4:?title bar text colour, as "R G B"}
+else
+    game=("${1:?game binary}")
+fi
 
 need Xvfb xvfb
 need xdotool xdotool
@@ -20,15 +31,27 @@ need identify imagemagick
 need compare imagemagick
 
 on_display
-start_game "$game"
+if [ "${game[0]}" = wine ]; then
+    start_wine "$dpi" "$title_text"
+    echo "Wine at $dpi dots per inch, title bar text $title_text"
+fi
+start_game "${game[@]}"
 
+# Every position and size below is given at 96 dots per inch; at scales it to the window's.
+at() { echo $((($1 * dpi + 48) / 96)); }
 client_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
-[ "$(client_size)" = 470x459 ] || fail "the client area is $(client_size), not 470x459"
-echo "window \"ZOR BEL KIN\", client area 470x459"
+size=$(at 470)x$(at 459)
+[ "$(client_size)" = "$size" ] || fail "the client area is $(client_size), not $size"
+echo "window \"ZOR BEL KIN\", client area $size"
 
 shot() { import -window "$window" "$scratch/shot.png" 2>/dev/null; }
 # pixel X Y: the colour at window coordinates in the last screenshot, as r,g,b.
-pixel() { convert "$scratch/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+pixel() {
+    local x y
+    x=$(at "$1")
+    y=$(at "$2")
+    convert "$scratch/shot.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
 
 # Cell i lies at (32 + 144 * column, 24 + 136 * row) and is 113 x 105. A mark's teal panel shows
 # at (74, 30) inside the cell; at the cell's centre X shows white strokes and O its teal middle.
@@ -51,7 +74,8 @@ board() {
     local i out= width height
     read -r width height < <(identify -format '%w %h' "$scratch/shot.png")
     for i in 0 1 2 3 4 5 6 7 8; do
-        if [ $(($(cell_x "$i") + 74)) -lt "$width" ] && [ $(($(cell_y "$i") + 52)) -lt "$height" ]; then
+        if [ "$(at $(($(cell_x "$i") + 74)))" -lt "$width" ] &&
+            [ "$(at $(($(cell_y "$i") + 52)))" -lt "$height" ]; then
             out+=$(mark_at "$i")
         else
             out+=-
@@ -64,7 +88,7 @@ expect_board() {
     until_true 10 board_is "$1" || fail "the board shows $(board), expected $1 ($2)"
 }
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+click() { xdotool mousemove --window "$window" "$(at "$1")" "$(at "$2")" click 1; }
 click_cell() { click $(($(cell_x "$1") + ${2:-56})) $(($(cell_y "$1") + ${3:-52})); }
 
 message_boxes() { xdotool search --onlyvisible --name '^ZORBELKIN$' 2>/dev/null | wc -l; }
@@ -162,11 +186,12 @@ echo "one move completing two lines raised two messages and scored two points"
 # Resizing moves nothing: the marks and the grid stay where they were.
 line_colour=$(pixel 160 90)
 for size in "700 560:XXXXOOXOO" "300 250:XX-XO----"; do
-    xdotool windowsize "$window" ${size%:*}
-    until_true 10 eval '[ "$(client_size)" = "$(tr " " x <<<"${size%:*}")" ]' ||
-        fail "the window did not resize to ${size%:*}"
-    until_true 10 board_is "${size#*:}" || fail "the board moved at ${size%:*}: $(board)"
-    [ "$(pixel 160 90)" = "$line_colour" ] || fail "the grid line moved at ${size%:*}"
+    read -r width height <<<"${size%:*}"
+    xdotool windowsize "$window" "$(at "$width")" "$(at "$height")"
+    until_true 10 eval '[ "$(client_size)" = "$(at "$width")x$(at "$height")" ]' ||
+        fail "the window did not resize to $width x $height"
+    until_true 10 board_is "${size#*:}" || fail "the board moved at $width x $height: $(board)"
+    [ "$(pixel 160 90)" = "$line_colour" ] || fail "the grid line moved at $width x $height"
 done
 echo "resizing moved nothing"
 

@@ -13,7 +13,7 @@ import warnings
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 # libatspi marks get_action_name deprecated in favour of a get_name that the accessible's own
 # get_name hides in Python.
@@ -41,8 +41,10 @@ def wait_for(what, probe, seconds=10):
 
 
 def children(node):
+    # A window that is closing may lose children while they are counted.
     node.clear_cache()
-    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+    found = (node.get_child_at_index(i) for i in range(node.get_child_count()))
+    return [child for child in found if child is not None]
 
 
 def descendants(node):
@@ -109,7 +111,10 @@ def play(cell, mark):
 
 def message_box(app):
     for window in children(app):
-        texts = {name(node): node for node in descendants(window)}
+        try:
+            texts = {name(node): node for node in descendants(window)}
+        except GLib.Error:  # gone while being read
+            continue
         if "You Win!!" in texts:
             return window, texts
     return None

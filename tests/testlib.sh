@@ -31,7 +31,7 @@ until_true() {
 # start_xvfb FOLDER: starts Xvfb on a display it picks itself, waits until it answers and exports
 # DISPLAY. Sets xvfb_pid; FOLDER keeps its log.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
     xvfb_pid=$!
     until_true 20 test -s "$1/display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
     export DISPLAY=:$(cat "$1/display")
@@ -51,17 +51,33 @@ on_display() {
 
 end_display() {
     local pid
-    for pid in $game_pid "${helper_pids[@]}" $xvfb_pid; do
+    for pid in $game_pid "${helper_pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
+    [ -z "${wine_prefix:-}" ] || WINEPREFIX=$wine_prefix wineserver --kill 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$scratch"
 }
 
-# start_game BINARY: runs the game and waits for its window. Sets game_pid and window.
+# start_wine DOTS_PER_INCH TITLE_TEXT_RGB: a fresh Wine prefix in the scratch folder for this
+# display, with that screen density and that colour of active title bar text ("R G B"). Wine's
+# processes end with the display.
+start_wine() {
+    need wine wine
+    need_that "64-bit Wine" wine64 test -x /usr/lib/wine/wine64
+    export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wineboot --init >"$scratch/wineboot.log" 2>&1 || fail "wineboot failed: $(cat "$scratch/wineboot.log")"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Colors' /v TitleText /t REG_SZ /d "$2" /f >/dev/null 2>&1
+    wineserver --wait
+    wine_prefix=$WINEPREFIX
+}
+
+# start_game COMMAND...: runs the game and waits for its window. Sets game_pid and window.
 start_game() {
-    "$1" >"$scratch/game.log" 2>&1 &
+    "$@" >"$scratch/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZOR BEL KIN$' | head -n 1)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ZOR BEL KIN$' | head -n 1)
     [ -n "$window" ] || fail "no window titled \"ZOR BEL KIN\": $(cat "$scratch/game.log")"
 }

@@ -12,6 +12,7 @@ class TestArtwork : public QObject {
 private slots:
     void committedPicturesAreWhatTheProgramDraws_data();
     void committedPicturesAreWhatTheProgramDraws();
+    void windowsIconHoldsTheIconPictures();
     void marksDifferOnlyInTheirLetters();
 };
 
@@ -42,6 +43,22 @@ void TestArtwork::committedPicturesAreWhatTheProgramDraws()
     const QImage drawn = drawMark(letter, pixels);
     committed.setDevicePixelRatio(drawn.devicePixelRatio());
     QCOMPARE(committed.convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+// The Windows icon gathers the committed icon pictures.
+void TestArtwork::windowsIconHoldsTheIconPictures()
+{
+    const QDir assets(QStringLiteral(ASSETS_DIR));
+    std::vector<QByteArray> pngs;
+    for (const int size : zorbelkin::artwork::iconSizes) {
+        QFile png(assets.filePath(
+            QStringLiteral("icons/hicolor/%1x%1/apps/" ZORBELKIN_APP_ID ".png").arg(size)));
+        QVERIFY(png.open(QIODevice::ReadOnly));
+        pngs.push_back(png.readAll());
+    }
+    QFile icon(assets.filePath(QStringLiteral("icons/zorbelkin.ico")));
+    QVERIFY(icon.open(QIODevice::ReadOnly));
+    QCOMPARE(icon.readAll(), zorbelkin::artwork::iconFile(pngs));
 }
 
 // Everything but the letter panel is the same in both pictures.

@@ -1,6 +1,7 @@
 // Draws all of the game's artwork into the assets folder: the mark pictures x.png and o.png at
 // 64 x 64 pixels with their four-times renditions, and the application icon, the X mark, at the
-// usual hicolor sizes. Usage: draw_artwork ASSETS_FOLDER
+// usual hicolor sizes, both as PNG files and gathered in one Windows icon file. Usage: draw_artwork
+// ASSETS_FOLDER
 #include "markart.h"
 
 #include <QDir>
@@ -38,12 +39,21 @@ int main(int argc, char* argv[])
                 return EXIT_FAILURE;
         }
     }
+    std::vector<QByteArray> iconPngs;
     for (const int size : zorbelkin::artwork::iconSizes) {
-        const QString path = QStringLiteral("icons/hicolor/%1x%1/apps/%2.png")
-                                 .arg(size)
-                                 .arg(QStringLiteral(ZORBELKIN_APP_ID));
-        if (!save(drawMark(Letter::X, size), assets.filePath(path)))
+        const QString path = assets.filePath(QStringLiteral("icons/hicolor/%1x%1/apps/%2.png")
+                                                 .arg(size)
+                                                 .arg(QStringLiteral(ZORBELKIN_APP_ID)));
+        QFile written(path);
+        if (!save(drawMark(Letter::X, size), path) || !written.open(QIODevice::ReadOnly))
             return EXIT_FAILURE;
+        iconPngs.push_back(written.readAll());
+    }
+    QFile icon(assets.filePath(QStringLiteral("icons/zorbelkin.ico")));
+    if (!icon.open(QIODevice::WriteOnly) ||
+        icon.write(zorbelkin::artwork::iconFile(iconPngs)) < 0) {
+        std::fprintf(stderr, "draw_artwork: cannot write %s\n", qPrintable(icon.fileName()));
+        return EXIT_FAILURE;
     }
     return EXIT_SUCCESS;
 }

@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <QBuffer>
+#include <QDataStream>
+#include <QImageReader>
+
 #include <cmath>
 #include <numbers>
 
@@ -126,6 +130,27 @@ QImage drawMark(Letter letter, int pixels)
     painter.setClipRect(QRectF(20, 15, 24, 34));
     painter.fillPath(letter == Letter::X ? letterX() : letterO(), white);
     return image;
+}
+
+QByteArray iconFile(const std::vector<QByteArray>& pngFiles)
+{
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const auto count = static_cast<quint16>(pngFiles.size());
+    out << quint16(0) << quint16(1) << count; // reserved, type: icon, number of pictures
+    quint32 offset = 6 + 16 * count;
+    for (const QByteArray& png : pngFiles) {
+        QBuffer buffer(const_cast<QByteArray*>(&png));
+        const int side = QImageReader(&buffer, "png").size().width();
+        // A side of 256 is written as 0; no palette, one plane, 32 bits a pixel.
+        out << quint8(side % 256) << quint8(side % 256) << quint8(0) << quint8(0) << quint16(1)
+            << quint16(32) << quint32(png.size()) << offset;
+        offset += static_cast<quint32>(png.size());
+    }
+    for (const QByteArray& png : pngFiles)
+        out.writeRawData(png.constData(), static_cast<int>(png.size()));
+    return file;
 }
 
 } // namespace zorbelkin::artwork

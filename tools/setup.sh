@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
-# Usage: tools/setup.sh play | test | package
+# Usage: tools/setup.sh play | test | package | windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
     binutils-mingw-w64-x86-64 clang-format git valgrind file
-    openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0)
+    openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
+    wine wine64 "${windows_packages[@]}")
 package_packages=(dpkg-dev file)
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
 test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
 package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
+windows) wanted=("${windows_packages[@]}") ;;
 *)
-    echo "usage: $0 play | test | package" >&2
+    echo "usage: $0 play | test | package | windows" >&2
     exit 2
     ;;
 esac
@@ -39,11 +42,16 @@ play)
     exec build/play/ui/qt/zorbelkin
     ;;
 test)
-    # The sanitizer build first, so that the run ends with the summary of every test.
+    # The Windows program and installer and the sanitizer build first, so that the run ends with
+    # the summary of every test.
+    cmake --workflow --preset windows
     cmake --workflow --preset sanitize
     exec cmake --workflow --preset test
     ;;
 package)
     exec cmake --workflow --preset package
+    ;;
+windows)
+    exec cmake --workflow --preset windows
     ;;
 esac

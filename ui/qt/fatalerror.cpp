@@ -12,11 +12,8 @@ namespace zorbelkin {
 
 void reportFatalError(QWidget* parent, const std::exception& error)
 {
-    QMessageBox::critical(
-        parent, QString::fromLatin1(applicationTitle),
-        QStringLiteral("%1 has met an error it cannot recover from and will close."
-                       "\n\n%2")
-            .arg(QString::fromLatin1(applicationTitle), QString::fromLocal8Bit(error.what())));
+    QMessageBox::critical(parent, QString::fromLatin1(applicationTitle),
+                          QString::fromStdString(fatalErrorMessage(error.what())));
 }
 
 bool runHandler(QWidget* window, const std::function<void()>& handler)

@@ -1,12 +1,13 @@
 #include "picture.h"
 
+#include "pngheader.h"
+
 #include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QtDebug>
 
-#include <array>
 #include <stdexcept>
 
 namespace zorbelkin {
@@ -24,29 +25,13 @@ QString fourTimesPath(const QString& path)
     return path.left(dot) + QStringLiteral("@4x") + path.mid(dot);
 }
 
-quint32 bigEndian(const QByteArray& bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (qsizetype i = at; i < at + 4; ++i)
-        value = value << 8 | static_cast<quint8>(bytes.at(i));
-    return value;
-}
-
-// The size in pixels from a PNG file's header. Reading it by hand spares the image reader's search
-// for format plugins at start.
 QSize pixelSize(const QString& path)
 {
-    static constexpr std::array<char, 16> start{'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n',
-                                                0,      0,   0,   13,  'I',  'H',  'D',    'R'};
     QFile file(path);
-    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
-    const quint32 width = header.size() == 24 ? bigEndian(header, 16) : 0;
-    const quint32 height = header.size() == 24 ? bigEndian(header, 20) : 0;
-    if (!header.startsWith(QByteArray(start.data(), start.size())) || width == 0 || height == 0 ||
-        width > 4096 || height > 4096)
-        throw std::runtime_error("cannot read picture " + path.toStdString() +
-                                 ": not a PNG file of a sensible size");
-    return {static_cast<int>(width), static_cast<int>(height)};
+    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
+    const PixelSize size =
+        pngPixelSize(std::string_view(start.constData(), start.size()), path.toStdString());
+    return {size.width, size.height};
 }
 
 class PictureIconEngine : public QIconEngine {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace zorbelkin {
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// The size of a PNG picture from the first 24 bytes of its file, without decoding it. Throws
+// std::runtime_error, naming what, when they are not the start of a PNG file of a sensible size.
+PixelSize pngPixelSize(std::string_view start, std::string_view what);
+
+} // namespace zorbelkin

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Reads the Windows program's resources back from the program itself: the version record, the
+# icon and the manifest; and checks that it imports only DLLs that Windows ships.
+# Usage: check_windows_program.sh GAME.exe
+set -euo pipefail
+. "$(dirname "$0")/testlib.sh"
+exe=${1:?Windows program}
+
+need x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64
+need x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64
+need_that "the Windows program" "g++-mingw-w64-x86-64-posix (tools/setup.sh windows builds it)" test -f "$exe"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+x86_64-w64-mingw32-windres -J coff -i "$exe" -O rc -o "$scratch/readback.rc"
+
+expect() {
+    grep -qF -- "$1" "$scratch/readback.rc" || fail "the program's resources lack: $1"
+}
+expect 'LANGUAGE 9, 1'
+expect 'FILEVERSION 1, 0, 0, 0'
+expect 'PRODUCTVERSION 1, 0, 0, 0'
+expect 'BLOCK "040904B0"'
+expect 'VALUE "FileVersion", "1.00"'
+expect 'VALUE "ProductVersion", "1.00"'
+expect 'VALUE "Translation", 0x409, 1200'
+expect '1 14 /* RT_GROUP_ICON */'
+expect '1 24 /* RT_MANIFEST */'
+echo "the program carries version 1.00 (US English, Unicode string table 040904B0), its icon and manifest"
+
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr 'a-z' 'A-Z' | sort)
+shipped="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL"
+for dll in $imports; do
+    [[ " $shipped " == *" $dll "* ]] || fail "the program imports $dll, which Windows does not ship"
+done
+echo "PASS: it imports only $(echo $imports)"

@@ -1,0 +1,229 @@
+#include "builtwindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace zorbelkin {
+namespace {
+
+constexpr const wchar_t* windowClass = L"ZorbelkinWindow";
+constexpr int firstControlId = 1000;
+
+COLORREF colorRef(Rgb c)
+{
+    return RGB(c.red, c.green, c.blue);
+}
+
+Rgb systemColour(int index)
+{
+    const COLORREF c = GetSysColor(index);
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+bool faceInstalled(const char* family)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring name = wide(family);
+    name.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// The first of the face's families that is installed, else the last, at dpi.
+HFONT createFont(const Face& face, UINT dpi)
+{
+    const auto installed = std::ranges::find_if(face.families, faceInstalled);
+    const char* family = installed != face.families.end() ? *installed : face.families.back();
+    const int height = -static_cast<int>(std::lround(face.points * dpi / 72.0));
+    return CreateFontW(height, 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, wide(family).c_str());
+}
+
+bool isEdit(HWND hwnd)
+{
+    wchar_t name[16]{};
+    GetClassNameW(hwnd, name, 16);
+    return lstrcmpiW(name, L"Edit") == 0;
+}
+
+} // namespace
+
+void BuiltWindow::registerClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClassInfo{};
+    windowClassInfo.cbSize = sizeof(windowClassInfo);
+    windowClassInfo.lpfnWndProc = procedure;
+    windowClassInfo.hInstance = instance;
+    windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClassInfo.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClassInfo.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), 0));
+    windowClassInfo.lpszClassName = windowClass;
+    if (!RegisterClassExW(&windowClassInfo))
+        throw std::runtime_error("cannot register the window class");
+}
+
+BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
+    : description_(description)
+{
+    takeColours();
+    hwnd_ = CreateWindowExW(0, windowClass, wide(description.title).c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, this);
+    if (!hwnd_)
+        throw std::runtime_error(std::string("cannot create the window ") + description.name);
+    // Back to front: each row goes on top of the ones before it.
+    for (const ControlRow& row : description.controls) {
+        for (Member& member : membersOf(row)) {
+            auto control = std::make_unique<Control>();
+            control->row = &row;
+            control->name = std::move(member.name);
+            createControl(hwnd_, *control, firstControlId + static_cast<int>(controls_.size()));
+            SetWindowPos(control->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            if (row.kind == ControlKind::Image && row.picture)
+                control->picture = Picture::load(row.picture);
+            controls_.push_back(std::move(control));
+        }
+    }
+    std::vector<std::pair<int, HWND>> tabbed;
+    for (std::size_t i = 0; const ControlRow& row : description.controls) {
+        for (const Member& member : membersOf(row)) {
+            const HWND hwnd = controls_[i++]->hwnd;
+            if (member.tabPosition != noTab && (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP))
+                tabbed.emplace_back(member.tabPosition, hwnd);
+        }
+    }
+    std::ranges::sort(tabbed);
+    for (const auto& [position, hwnd] : tabbed)
+        tabOrder_.push_back(hwnd);
+    layOut(GetDpiForWindow(hwnd_));
+}
+
+BuiltWindow::~BuiltWindow()
+{
+    if (IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (HGDIOBJ object : {HGDIOBJ(controlFont_), HGDIOBJ(titleFont_), HGDIOBJ(ground_)})
+        if (object)
+            DeleteObject(object);
+}
+
+Control& BuiltWindow::control(const std::string& name) const
+{
+    const auto found = std::ranges::find(controls_, name, &Control::name);
+    if (found == controls_.end())
+        throw std::logic_error(std::string("the window ") + description_.name + " has no control " +
+                               name);
+    return **found;
+}
+
+void BuiltWindow::takeColours()
+{
+    colours_ = boardColours(systemColour(COLOR_CAPTIONTEXT), systemColour(COLOR_WINDOWTEXT));
+    if (ground_)
+        DeleteObject(ground_);
+    ground_ = CreateSolidBrush(colorRef(colours_.ground));
+}
+
+void BuiltWindow::layOut(UINT dpi)
+{
+    HFONT oldControlFont = controlFont_;
+    HFONT oldTitleFont = titleFont_;
+    controlFont_ = createFont(controlFace, dpi);
+    titleFont_ = createFont(titleFace, dpi);
+    for (std::size_t i = 0; const ControlRow& row : description_.controls) {
+        for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
+            const HWND hwnd = controls_[i++]->hwnd;
+            SetWindowPos(hwnd, nullptr, member.rect.left, member.rect.top, member.rect.width,
+                         member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(
+                hwnd, WM_SETFONT,
+                reinterpret_cast<WPARAM>((row.looks & TitleFont) ? titleFont_ : controlFont_),
+                TRUE);
+        }
+    }
+    for (HFONT old : {oldControlFont, oldTitleFont})
+        if (old)
+            DeleteObject(old);
+    RECT frame{0, 0, pixels(description_.clientWidthTwips, static_cast<int>(dpi)),
+               pixels(description_.clientHeightTwips, static_cast<int>(dpi))};
+    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
+{
+    handled = true;
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(hwnd_, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, ground_);
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // A disabled text box asks too; it keeps the system's look.
+        if (isEdit(reinterpret_cast<HWND>(lParam)))
+            break;
+        SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ink));
+        SetBkColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ground));
+        return reinterpret_cast<LRESULT>(ground_);
+    case WM_SYSCOLORCHANGE:
+        takeColours();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        break;
+    case WM_DPICHANGED: {
+        layOut(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    }
+    handled = false;
+    return 0;
+}
+
+LRESULT BuiltWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK BuiltWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* window =
+            static_cast<BuiltWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<BuiltWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    bool handled = false;
+    const LRESULT result = window->handleLooks(message, wParam, lParam, handled);
+    if (handled)
+        return result;
+    // Until its constructor has run, a window is only its looks.
+    return window->controls_.empty() ? DefWindowProcW(hwnd, message, wParam, lParam)
+                                     : window->handle(message, wParam, lParam);
+}
+
+} // namespace zorbelkin

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "colours.h"
+#include "controls.h"
+#include "winapi.h"
+#include "windowlayout.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorbelkin {
+
+// A top-level window built from a window description: its controls, named after their rows, in
+// the description's front-to-back order, with the board's fonts and colours, and laid out in
+// twips at the window's own dots per inch, again whenever that changes. Created hidden.
+class BuiltWindow {
+public:
+    // Registers the window class once; call before the first window.
+    static void registerClass(HINSTANCE instance);
+
+    // owner, if any, owns the window: it goes when the owner does. Throws std::runtime_error if
+    // a picture is missing.
+    BuiltWindow(const WindowDescription& description, HWND owner);
+    BuiltWindow(const BuiltWindow&) = delete;
+    BuiltWindow& operator=(const BuiltWindow&) = delete;
+    virtual ~BuiltWindow();
+
+    HWND hwnd() const { return hwnd_; }
+    // Throws std::logic_error if the window has no such control.
+    Control& control(const std::string& name) const;
+    // The controls that take the focus, in tab order.
+    const std::vector<HWND>& tabOrder() const { return tabOrder_; }
+
+protected:
+    // Messages the window handles beyond its looks; the default is DefWindowProc's.
+    virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    void layOut(UINT dpi);
+    void takeColours();
+
+    const WindowDescription& description_;
+    HWND hwnd_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<HWND> tabOrder_;
+    HFONT controlFont_ = nullptr;
+    HFONT titleFont_ = nullptr;
+    BoardColours colours_{};
+    HBRUSH ground_ = nullptr;
+};
+
+} // namespace zorbelkin

@@ -1,0 +1,170 @@
+#include "controls.h"
+
+#include <stdexcept>
+
+namespace zorbelkin {
+namespace {
+
+constexpr const wchar_t* imageClass = L"ZorbelkinImage";
+constexpr const wchar_t* lineClass = L"ZorbelkinLine";
+constexpr const wchar_t* cellClass = L"ZorbelkinCell";
+
+Control& controlOf(HWND hwnd)
+{
+    return *reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The parent's colours, as it gives them to its static controls: the brush is the ground, and
+// the text colour the ink.
+HBRUSH askColours(HWND hwnd, HDC dc)
+{
+    return reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
+                                                 reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(hwnd)));
+}
+
+LRESULT CALLBACK imageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT area;
+        GetClientRect(hwnd, &area);
+        FillRect(dc, &area, askColours(hwnd, dc));
+        const Control& control = controlOf(hwnd);
+        if (control.picture) {
+            RECT target = area;
+            if (!(control.row->looks & Stretch)) {
+                const UINT dpi = GetDpiForWindow(hwnd);
+                target.right = MulDiv(control.picture->size().width, dpi, 96);
+                target.bottom = MulDiv(control.picture->size().height, dpi, 96);
+            }
+            control.picture->draw(dc, target);
+        }
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK lineProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        askColours(hwnd, dc);
+        HBRUSH ink = CreateSolidBrush(GetTextColor(dc));
+        RECT area;
+        GetClientRect(hwnd, &area);
+        FillRect(dc, &area, ink);
+        DeleteObject(ink);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK cellProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        ValidateRect(hwnd, nullptr); // transparent: the image beneath shows
+        return 0;
+    case WM_LBUTTONDOWN:
+        controlOf(hwnd).pressed = true;
+        SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONUP: {
+        Control& control = controlOf(hwnd);
+        const bool click = control.pressed;
+        control.pressed = false;
+        ReleaseCapture();
+        RECT area;
+        GetClientRect(hwnd, &area);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (click && PtInRect(&area, at))
+            SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        controlOf(hwnd).pressed = false;
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.lpszClassName = name;
+    if (!RegisterClassExW(&windowClass))
+        throw std::runtime_error("cannot register a control class");
+}
+
+struct Kind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+Kind kindOf(const ControlRow& row)
+{
+    switch (row.kind) {
+    case ControlKind::Label:
+        if (row.cellArray)
+            return {cellClass, 0, WS_EX_TRANSPARENT};
+        return {L"STATIC", DWORD((row.looks & Centred) ? SS_CENTER : SS_LEFT), 0};
+    case ControlKind::TextBox:
+        return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::Image:
+        return {imageClass, 0, 0};
+    case ControlKind::Line:
+        return {lineClass, 0, 0};
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+} // namespace
+
+void registerControlClasses(HINSTANCE instance)
+{
+    registerClass(instance, imageClass, imageProcedure);
+    registerClass(instance, lineClass, lineProcedure);
+    registerClass(instance, cellClass, cellProcedure);
+}
+
+void createControl(HWND parent, Control& control, int id)
+{
+    const Kind kind = kindOf(*control.row);
+    const DWORD enabled = (control.row->looks & Disabled) ? WS_DISABLED : 0;
+    control.hwnd =
+        CreateWindowExW(kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
+                        WS_CHILD | WS_VISIBLE | kind.style | enabled, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    if (!control.hwnd)
+        throw std::runtime_error("cannot create the control " + control.name);
+    SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+}
+
+} // namespace zorbelkin

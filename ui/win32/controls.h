@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controltable.h"
+#include "picture.h"
+#include "winapi.h"
+
+#include <memory>
+#include <string>
+
+namespace zorbelkin {
+
+// One control of a built window, with the row of the description it came from.
+struct Control {
+    const ControlRow* row = nullptr;
+    std::string name;
+    HWND hwnd = nullptr;
+    std::shared_ptr<const Picture> picture; // what an image shows; none is the blank picture
+    bool pressed = false;                   // a cell label between its button down and up
+};
+
+// Registers the window classes of the game's own controls: images, lines and cell labels.
+// Call once before creating controls.
+void registerControlClasses(HINSTANCE instance);
+
+// Creates control as a child of parent with the given command id, at no size yet. Images and
+// lines are decoration: clicks pass through them. A cell label is transparent, lies over its
+// image and reports a left click with WM_COMMAND and BN_CLICKED, while it is enabled.
+void createControl(HWND parent, Control& control, int id);
+
+} // namespace zorbelkin

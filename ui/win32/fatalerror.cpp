@@ -1,0 +1,30 @@
+#include "fatalerror.h"
+
+#include "windowlayout.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace zorbelkin {
+
+void reportFatalError(HWND window, const std::exception& error)
+{
+    MessageBoxW(window, wide(fatalErrorMessage(error.what())).c_str(),
+                wide(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+bool runHandler(HWND window, const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        reportFatalError(window, error);
+    } catch (...) {
+        reportFatalError(window, std::runtime_error("an unknown exception"));
+    }
+    PostQuitMessage(EXIT_FAILURE);
+    return false;
+}
+
+} // namespace zorbelkin

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "winapi.h"
+
+#include <exception>
+#include <functional>
+
+namespace zorbelkin {
+
+// Shows what went wrong in a modal error box over window (which may be null).
+void reportFatalError(HWND window, const std::exception& error);
+
+// Runs an event handler. An exception that escapes it is reported, and the program is asked to
+// end with a failure status; then it returns false.
+bool runHandler(HWND window, const std::function<void()>& handler);
+
+} // namespace zorbelkin

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "builtwindow.h"
+#include "form2.h"
+#include "game.h"
+#include "gameview.h"
+
+#include <array>
+#include <memory>
+
+namespace zorbelkin {
+
+// The main window: its controls hold the game's state, and it passes the clicks on the cells and
+// on "New Game" to the game. Building it starts the first game.
+class MainWindow : public BuiltWindow, public GameView {
+public:
+    // Throws std::runtime_error if a mark picture cannot be loaded.
+    MainWindow();
+
+    // Shows the window with the focus on the first control of the tab order.
+    void show(int showCommand);
+    // Keys the window handles before they are dispatched, as a dialog would: Tab and Shift+Tab
+    // move the focus along the tab order, and Enter presses "New Game" while it has the focus.
+    // True if msg was one of them.
+    bool handleKey(const MSG& msg);
+
+    PictureHandle cellPictureHandle(CellIndex cell) const override;
+    PictureHandle markPictureHandle(Mark mark) const override;
+    void assignPicture(CellIndex cell, Mark mark) override;
+    void setCellEnabled(CellIndex cell, bool enabled) override;
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, const std::string& text) override;
+    void showMessage(const std::string& text) override;
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // The picture holder, created hidden on first use.
+    Form2& form2() const;
+    HWND textBox(TextBox box) const;
+    void focus(HWND control);
+
+    std::array<Control*, cellCount> Img1_{};
+    std::array<Control*, cellCount> lbl1_{};
+    std::array<HWND, 3> textBoxes_{};
+    HWND Cmd3_ = nullptr;
+    HWND focused_ = nullptr; // the control that had the focus when the window lost it
+    mutable std::unique_ptr<Form2> form2_;
+    Game game_{*this};
+};
+
+} // namespace zorbelkin

@@ -1,0 +1,173 @@
+#include "picture.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace zorbelkin {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+PictureHandle nextHandle()
+{
+    static PictureHandle last = 0;
+    return ++last;
+}
+
+// The bytes of an RCDATA resource of this program, which live as long as it runs.
+std::string_view resourceBytes(const std::string& name)
+{
+    HRSRC found = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        throw std::runtime_error("the program has no picture " + name);
+    return {static_cast<const char*>(bytes), SizeofResource(nullptr, found)};
+}
+
+void check(HRESULT result, const char* step)
+{
+    if (FAILED(result))
+        throw std::runtime_error(std::string("cannot decode a mark picture: ") + step);
+}
+
+std::vector<std::uint32_t> decode(std::string_view png, PixelSize size)
+{
+    ComPtr<IWICImagingFactory> factory;
+    check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_PPV_ARGS(&factory)),
+          "no imaging component");
+    ComPtr<IWICStream> stream;
+    check(factory->CreateStream(&stream), "stream");
+    check(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                       static_cast<DWORD>(png.size())),
+          "stream");
+    ComPtr<IWICBitmapDecoder> decoder;
+    check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                           &decoder),
+          "decoder");
+    ComPtr<IWICBitmapFrameDecode> frame;
+    check(decoder->GetFrame(0, &frame), "frame");
+    ComPtr<IWICFormatConverter> converter;
+    check(factory->CreateFormatConverter(&converter), "converter");
+    check(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                nullptr, 0.0, WICBitmapPaletteTypeCustom),
+          "conversion");
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.width) * size.height);
+    check(converter->CopyPixels(nullptr, size.width * 4, static_cast<UINT>(pixels.size() * 4),
+                                reinterpret_cast<BYTE*>(pixels.data())),
+          "pixels");
+    return pixels;
+}
+
+// Each target pixel is the mean of the source area it covers, weighted by how much of each
+// source pixel falls inside: a smooth reduction that needs no library.
+std::vector<std::uint32_t> areaScaled(const std::vector<std::uint32_t>& source, PixelSize from,
+                                      int width, int height)
+{
+    std::vector<std::uint32_t> target(static_cast<std::size_t>(width) * height);
+    const double stepX = double(from.width) / width;
+    const double stepY = double(from.height) / height;
+    for (int y = 0; y < height; ++y) {
+        const double top = y * stepY;
+        const double bottom = top + stepY;
+        for (int x = 0; x < width; ++x) {
+            const double left = x * stepX;
+            const double right = left + stepX;
+            double sums[4]{};
+            double total = 0;
+            for (int sy = int(top); sy < std::min(from.height, int(bottom + 0.999999)); ++sy) {
+                const double cover_y = std::min(bottom, sy + 1.0) - std::max(top, double(sy));
+                for (int sx = int(left); sx < std::min(from.width, int(right + 0.999999)); ++sx) {
+                    const double cover =
+                        cover_y * (std::min(right, sx + 1.0) - std::max(left, double(sx)));
+                    const std::uint32_t pixel = source[std::size_t(sy) * from.width + sx];
+                    for (int channel = 0; channel < 4; ++channel)
+                        sums[channel] += cover * ((pixel >> (8 * channel)) & 0xff);
+                    total += cover;
+                }
+            }
+            std::uint32_t mean = 0;
+            for (int channel = 0; channel < 4; ++channel)
+                mean |= std::uint32_t(sums[channel] / total + 0.5) << (8 * channel);
+            target[std::size_t(y) * width + x] = mean;
+        }
+    }
+    return target;
+}
+
+std::string resourceName(const std::string& name, const char* suffix)
+{
+    std::string upper = "MARK_" + name + suffix;
+    std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    return upper;
+}
+
+} // namespace
+
+std::shared_ptr<const Picture> Picture::load(const std::string& name)
+{
+    const std::string small = resourceName(name, "");
+    const std::string large = resourceName(name, "_4X");
+    const PixelSize size = pngPixelSize(resourceBytes(small).substr(0, 24), small);
+    const PixelSize largeSize = pngPixelSize(resourceBytes(large).substr(0, 24), large);
+    if (largeSize != PixelSize{size.width * 4, size.height * 4})
+        throw std::runtime_error(large + " is not four times " + small);
+    return std::shared_ptr<const Picture>(new Picture(nextHandle(), large, size));
+}
+
+Picture::Picture(PictureHandle handle, std::string largeResource, PixelSize size)
+    : handle_(handle), largeResource_(std::move(largeResource)), size_(size)
+{}
+
+Picture::~Picture()
+{
+    if (scaled_)
+        DeleteObject(scaled_);
+}
+
+void Picture::scaleTo(int width, int height) const
+{
+    if (large_.empty()) {
+        largeSize_ = {size_.width * 4, size_.height * 4};
+        large_ = decode(resourceBytes(largeResource_), largeSize_);
+    }
+    const std::vector<std::uint32_t> pixels = areaScaled(large_, largeSize_, width, height);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        throw std::runtime_error("cannot make a bitmap for a mark picture");
+    std::ranges::copy(pixels, static_cast<std::uint32_t*>(bits));
+    if (scaled_)
+        DeleteObject(scaled_);
+    scaled_ = bitmap;
+    scaledSize_ = {width, height};
+}
+
+void Picture::draw(HDC dc, const RECT& target) const
+{
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+    if (width <= 0 || height <= 0)
+        return;
+    if (!scaled_ || scaledSize_ != PixelSize{width, height})
+        scaleTo(width, height);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, scaled_);
+    BitBlt(dc, target.left, target.top, width, height, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+} // namespace zorbelkin

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "gameview.h"
+#include "pngheader.h"
+#include "winapi.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorbelkin {
+
+// A mark picture, loaded from the program's resources, with its handle. Pictures are shared,
+// never copied: an image control that shows a picture holds the very object.
+class Picture {
+public:
+    // The picture named name ("x" for the resources MARK_X and MARK_X_4X, its four-times
+    // rendition). Each call yields a new picture with a fresh non-zero handle. Only the PNG
+    // headers are read here; pixels are decoded the first time the picture is drawn. Throws
+    // std::runtime_error when a rendition is missing or not a PNG file.
+    static std::shared_ptr<const Picture> load(const std::string& name);
+
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+    ~Picture();
+
+    PictureHandle handle() const { return handle_; }
+    // At 96 dots per inch.
+    PixelSize size() const { return size_; }
+    // Draws the picture stretched over target, smoothly scaled from the four-times rendition.
+    void draw(HDC dc, const RECT& target) const;
+
+private:
+    Picture(PictureHandle handle, std::string largeResource, PixelSize size);
+    void scaleTo(int width, int height) const;
+
+    PictureHandle handle_;
+    std::string largeResource_;
+    PixelSize size_;
+    mutable std::vector<std::uint32_t> large_; // BGRA, decoded on first use
+    mutable PixelSize largeSize_;
+    mutable HBITMAP scaled_ = nullptr; // the last size drawn
+    mutable PixelSize scaledSize_;
+};
+
+inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)
+{
+    return picture ? picture->handle() : 0;
+}
+
+} // namespace zorbelkin
