@@ -124,12 +124,13 @@ expect_score() {
 }
 player1_score=(148 436)
 player2_score=(324 436)
-new_game() { click 80 432; }
 
 # The first frame: a blank board, exactly as in the committed screenshot.
+# The window may be mapped before its first frame is drawn: wait for the frame.
+differing() { shot && compare -metric AE "$scratch/shot.png" "$screenshot" null: 2>&1 || true; }
+until_true 10 eval '[ "$(differing)" = 0 ]' ||
+    fail "the fresh window differs from $screenshot in $(differing) pixels"
 expect_board ......... "at start"
-differing=$(compare -metric AE "$scratch/shot.png" "$screenshot" null: 2>&1 || true)
-[ "$differing" = 0 ] || fail "the fresh window differs from $screenshot in $differing pixels"
 echo "the fresh window matches $(basename "$screenshot") pixel for pixel"
 
 # X in the centre; a second click on it, on a grid line and in the gaps changes nothing, so the
@@ -171,9 +172,14 @@ expect_score "${player2_score[@]}" 42 "player 2's score after typing 41"
 expect_score "${player1_score[@]}" 1 "player 1's score"
 echo "a typed score counts on: 41 became 42"
 
-# New Game, then one move of X completes the top row and the left column: two messages.
-new_game
-expect_board ......... "after New Game"
+# New Game by keyboard: the last score read left the focus in player 1's box, and the tab order
+# runs on to player 2's box and then to the button, which Enter presses.
+xdotool windowfocus "$window"
+xdotool key --clearmodifiers Tab Tab Return
+expect_board ......... "after Tab, Tab and Enter from player 1's score"
+echo "Tab moves from player 1's score to player 2's and on to New Game; Enter presses it"
+
+# One move of X completes the top row and the left column: two messages.
 for cell in 1 4 2 5 3 8 6 7; do click_cell "$cell"; done
 expect_board .XXXOOXOO "before the double line"
 no_box_open || fail "a message came before the double line"

@@ -21,8 +21,9 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
 void MainWindow::show(int showCommand)
 {
     ShowWindow(hwnd(), showCommand);
-    if (!tabOrder().empty())
-        focus(tabOrder().front());
+    const auto first = std::ranges::find_if(tabOrder(), IsWindowEnabled);
+    if (first != tabOrder().end())
+        focus(*first);
 }
 
 void MainWindow::focus(HWND control)
@@ -37,11 +38,18 @@ bool MainWindow::handleKey(const MSG& msg)
     if (msg.message != WM_KEYDOWN || !IsChild(hwnd(), msg.hwnd))
         return false;
     if (msg.wParam == VK_TAB && !tabOrder().empty()) {
+        // The next control in tab order, or the one before with Shift, that is enabled.
         const auto& order = tabOrder();
         const auto at = std::ranges::find(order, GetFocus());
-        const std::size_t here = at == order.end() ? 0 : std::size_t(at - order.begin());
-        const bool back = GetKeyState(VK_SHIFT) < 0;
-        focus(order[(here + (back ? order.size() - 1 : 1)) % order.size()]);
+        std::size_t here = at == order.end() ? order.size() - 1 : std::size_t(at - order.begin());
+        const std::size_t step = GetKeyState(VK_SHIFT) < 0 ? order.size() - 1 : 1;
+        for (std::size_t tried = 0; tried < order.size(); ++tried) {
+            here = (here + step) % order.size();
+            if (IsWindowEnabled(order[here])) {
+                focus(order[here]);
+                break;
+            }
+        }
         return true;
     }
     if (msg.wParam == VK_RETURN && GetFocus() == Cmd3_) {

@@ -17,7 +17,7 @@ public:
     // Throws std::runtime_error if a mark picture cannot be loaded.
     MainWindow();
 
-    // Shows the window with the focus on the first control of the tab order.
+    // Shows the window with the focus on the first enabled control of the tab order.
     void show(int showCommand);
     // Keys the window handles before they are dispatched, as a dialog would: Tab and Shift+Tab
     // move the focus along the tab order, and Enter presses "New Game" while it has the focus.
