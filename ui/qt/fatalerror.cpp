@@ -1,5 +1,6 @@
 #include "fatalerror.h"
 
+#include "handlers.h"
 #include "windowlayout.h"
 
 #include <QCoreApplication>
@@ -18,14 +19,9 @@ void reportFatalError(QWidget* parent, const std::exception& error)
 
 bool runHandler(QWidget* window, const std::function<void()>& handler)
 {
-    try {
-        handler();
+    if (runGuarded(handler,
+                   [window](const std::exception& error) { reportFatalError(window, error); }))
         return true;
-    } catch (const std::exception& error) {
-        reportFatalError(window, error);
-    } catch (...) {
-        reportFatalError(window, std::runtime_error("an unknown exception"));
-    }
     QCoreApplication::exit(EXIT_FAILURE);
     return false;
 }

@@ -23,37 +23,30 @@ HBRUSH askColours(HWND hwnd, HDC dc)
                                                  reinterpret_cast<LPARAM>(hwnd)));
 }
 
-LRESULT CALLBACK imageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+void paintImage(HWND hwnd, HDC dc, const RECT& area, const Control& control)
 {
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        RECT area;
-        GetClientRect(hwnd, &area);
-        FillRect(dc, &area, askColours(hwnd, dc));
-        const Control& control = controlOf(hwnd);
-        if (control.picture) {
-            RECT target = area;
-            if (!(control.row->looks & Stretch)) {
-                const UINT dpi = GetDpiForWindow(hwnd);
-                target.right = MulDiv(control.picture->size().width, dpi, 96);
-                target.bottom = MulDiv(control.picture->size().height, dpi, 96);
-            }
-            control.picture->draw(dc, target);
-        }
-        EndPaint(hwnd, &paint);
-        return 0;
+    FillRect(dc, &area, askColours(hwnd, dc));
+    if (!control.picture)
+        return;
+    RECT target = area;
+    if (!(control.row->looks & Stretch)) {
+        const UINT dpi = GetDpiForWindow(hwnd);
+        target.right = MulDiv(control.picture->size().width, static_cast<int>(dpi), 96);
+        target.bottom = MulDiv(control.picture->size().height, static_cast<int>(dpi), 96);
     }
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    control.picture->draw(dc, target);
 }
 
-LRESULT CALLBACK lineProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+void paintLine(HWND hwnd, HDC dc, const RECT& area)
+{
+    askColours(hwnd, dc);
+    HBRUSH ink = CreateSolidBrush(GetTextColor(dc));
+    FillRect(dc, &area, ink);
+    DeleteObject(ink);
+}
+
+// Images and lines: they paint themselves whole, and clicks pass through them.
+LRESULT CALLBACK decorationProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_NCHITTEST:
@@ -63,12 +56,13 @@ LRESULT CALLBACK lineProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(hwnd, &paint);
-        askColours(hwnd, dc);
-        HBRUSH ink = CreateSolidBrush(GetTextColor(dc));
         RECT area;
         GetClientRect(hwnd, &area);
-        FillRect(dc, &area, ink);
-        DeleteObject(ink);
+        const Control& control = controlOf(hwnd);
+        if (control.row->kind == ControlKind::Image)
+            paintImage(hwnd, dc, area, control);
+        else
+            paintLine(hwnd, dc, area);
         EndPaint(hwnd, &paint);
         return 0;
     }
@@ -149,8 +143,8 @@ Kind kindOf(const ControlRow& row)
 
 void registerControlClasses(HINSTANCE instance)
 {
-    registerClass(instance, imageClass, imageProcedure);
-    registerClass(instance, lineClass, lineProcedure);
+    registerClass(instance, imageClass, decorationProcedure);
+    registerClass(instance, lineClass, decorationProcedure);
     registerClass(instance, cellClass, cellProcedure);
 }
 

@@ -1,5 +1,6 @@
 #include "fatalerror.h"
 
+#include "handlers.h"
 #include "windowlayout.h"
 
 #include <cstdlib>
@@ -15,14 +16,9 @@ void reportFatalError(HWND window, const std::exception& error)
 
 bool runHandler(HWND window, const std::function<void()>& handler)
 {
-    try {
-        handler();
+    if (runGuarded(handler,
+                   [window](const std::exception& error) { reportFatalError(window, error); }))
         return true;
-    } catch (const std::exception& error) {
-        reportFatalError(window, error);
-    } catch (...) {
-        reportFatalError(window, std::runtime_error("an unknown exception"));
-    }
     PostQuitMessage(EXIT_FAILURE);
     return false;
 }
