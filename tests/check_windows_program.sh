@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Reads the Windows program's resources back from the program itself: the version record, the
-# icon and the manifest; and checks that it imports only DLLs that Windows ships.
-# Usage: check_windows_program.sh GAME.exe
+# icon and the manifest; checks that it imports only DLLs that Windows ships; and runs the rules'
+# score table, as built for Windows, under Wine.
+# Usage: check_windows_program.sh GAME.exe SCORE_CASES.exe
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 exe=${1:?Windows program}
+score_cases=${2:?score cases program}
 
 need x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64
 need x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64
 need_that "the Windows program" "g++-mingw-w64-x86-64-posix (tools/setup.sh windows builds it)" test -f "$exe"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+need Xvfb xvfb
+need xdpyinfo x11-utils
+
+on_display
 x86_64-w64-mingw32-windres -J coff -i "$exe" -O rc -o "$scratch/readback.rc"
 
 expect() {
@@ -33,4 +37,8 @@ shipped="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL"
 for dll in $imports; do
     [[ " $shipped " == *" $dll "* ]] || fail "the program imports $dll, which Windows does not ship"
 done
-echo "PASS: it imports only $(echo $imports)"
+echo "it imports only $(echo $imports)"
+
+start_wine 96 "0 0 0"
+wine "$score_cases" || fail "the Windows build of the rules gets scores wrong"
+echo "PASS: the Windows program's resources, imports and score conversions are right"

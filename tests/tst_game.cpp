@@ -1,5 +1,6 @@
 #include "fakeview.h"
 #include "game.h"
+#include "scorecases.h"
 
 #include <QTest>
 
@@ -55,30 +56,11 @@ void TestGame::scoreBoxGainsOnePoint_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    const std::pair<QString, QString> cases[] = {{"0", "1"},
-                                                 {"7", "8"},
-                                                 {"2.5", "3.5"},
-                                                 {"0.1", "1.1"},
-                                                 {"-3", "-2"},
-                                                 {"-1", "0"},
-                                                 {"  4 ", "5"},
-                                                 {"2e3", "2001"},
-                                                 {"999999", "1000000"},
-                                                 {"99999999999998", "99999999999999"},
-                                                 {"999999999999999", "1e+15"},
-                                                 // Not a finite number: counts as 0.
-                                                 {"", "1"},
-                                                 {"   ", "1"},
-                                                 {"abc", "1"},
-                                                 {"1,5", "1"},
-                                                 {"inf", "1"},
-                                                 {"-inf", "1"},
-                                                 {"nan", "1"},
-                                                 {"1e400", "1"},
-                                                 {QString(30000, u'9'), "1"},
-                                                 {QString(30000, u'z'), "1"}};
-    for (const auto& [before, after] : cases)
-        QTest::newRow(qPrintable(u'"' + before.left(16) + u'"')) << before << after;
+    for (const auto& [before, after] : zorbelkin::testing::scoreCases()) {
+        const QString text = QString::fromStdString(before);
+        QTest::newRow(qPrintable(u'"' + text.left(16) + u'"'))
+            << text << QString::fromStdString(after);
+    }
 }
 
 void TestGame::scoreBoxGainsOnePoint()
