@@ -93,7 +93,9 @@ void TestPlay::randomPlayFollowsTheRules()
     for (int game = 0; game < games; ++game) {
         clickAt(w, Model::button().center());
         model.clickAt(Model::button().center());
+        QString lastStep;
         for (int step = random.bounded(1, 25); step > 0; --step, ++steps) {
+            const QString before = model.state();
             const int action = random.bounded(100);
             if (action < 95) {
                 const QRect area = action < 80 ? Model::cell(random.bounded(9)) : w.rect();
@@ -101,19 +103,21 @@ void TestPlay::randomPlayFollowsTheRules()
                                area.top() + random.bounded(area.height()));
                 clickAt(w, p);
                 model.clickAt(p);
+                lastStep = QStringLiteral("a click at (%1, %2)").arg(p.x()).arg(p.y());
             } else {
                 const int player = random.bounded(2);
                 const auto& [text, value] = typed[random.bounded(6)];
                 w.setText(player == 0 ? TextBox::txt2 : TextBox::txt3, text.toStdString());
                 model.scores[player] = text;
                 model.values[player] = value;
+                lastStep = QStringLiteral("\"%1\" typed for player %2").arg(text).arg(player + 1);
             }
             if (state(w) != model.state())
-                QFAIL(qPrintable(QStringLiteral("seed %1 (ZORBELKIN_SEED=%1), game %2: "
-                                                "the window shows \"%3\", expected \"%4\"")
+                QFAIL(qPrintable(QStringLiteral("seed %1 (ZORBELKIN_SEED=%1), game %2: after %3 on "
+                                                "\"%4\", the window shows \"%5\", expected \"%6\"")
                                      .arg(seed)
                                      .arg(game)
-                                     .arg(state(w), model.state())));
+                                     .arg(lastStep, before, state(w), model.state())));
         }
     }
     qInfo("seed %u: %d games, %d steps, %d messages", seed, games, steps, int(w.messages.size()));
