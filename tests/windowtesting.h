@@ -41,9 +41,11 @@ inline QPushButton* newGameButton(const QWidget& window)
 }
 
 // Clicks the shown window at p through the platform window, so the click goes where a player's
-// would: to the frontmost control under p, and nowhere while a modal box is open.
+// would: to the frontmost control under p, and nowhere while a modal box is open. p is not (0, 0),
+// which QTest takes for the window's centre.
 inline void clickAt(QWidget& window, QPoint p)
 {
+    Q_ASSERT(!p.isNull());
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, p);
 }
 
