@@ -6,8 +6,6 @@ struct Rgb {
     int red = 0;
     int green = 0;
     int blue = 0;
-
-    friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 inline constexpr Rgb white{255, 255, 255};

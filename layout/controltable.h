@@ -11,15 +11,15 @@ namespace zorbelkin {
 
 enum class ControlKind { Label, TextBox, Button, Image, Line };
 
-// What sets a control apart from its kind's defaults.
+// What sets a control apart from its kind's defaults. The titles' ground, the colour of title bar
+// text, is the whole board's (see boardColours), so it needs no look of its own.
 enum Look : unsigned {
     Plain = 0,
     TitleFont = 1U << 0,
-    TitleColour = 1U << 1,
-    Centred = 1U << 2,
-    Transparent = 1U << 3,
-    Disabled = 1U << 4,
-    Stretch = 1U << 5,
+    Centred = 1U << 1,
+    Transparent = 1U << 2,
+    Disabled = 1U << 3,
+    Stretch = 1U << 4,
 };
 
 inline constexpr int noTab = -1;

@@ -31,8 +31,6 @@ struct PixelRect {
     int top = 0;
     int width = 0;
     int height = 0;
-
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 constexpr PixelRect toPixels(TwipRect r, int dotsPerInch = standardDotsPerInch)

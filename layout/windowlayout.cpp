@@ -65,7 +65,7 @@ constexpr ControlRow image(const char* name, TwipRect twips, const char* picture
     return {.name = name, .kind = Image, .twips = twips, .picture = picture};
 }
 
-constexpr unsigned title = TitleFont | TitleColour | Centred;
+constexpr unsigned title = TitleFont | Centred;
 
 // Back to front, so each row lies above the ones before it: the grid lines at the back, then the
 // images, the turn caption, the cell labels over their images, the titles and player names, and

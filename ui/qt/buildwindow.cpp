@@ -16,7 +16,6 @@ void applyLabelLooks(QLabel& label, unsigned looks)
 {
     label.setWordWrap(true);
     label.setAlignment(((looks & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    // The title colour is the board's ground already, which the label fills in.
     if (looks & TitleFont)
         label.setFont(titleFont());
     label.setAutoFillBackground(!(looks & Transparent));

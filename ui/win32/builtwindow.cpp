@@ -86,6 +86,7 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
     // Back to front: each row goes on top of the ones before it.
+    std::vector<std::pair<int, HWND>> tabbed;
     for (const ControlRow& row : description.controls) {
         for (Member& member : membersOf(row)) {
             auto control = std::make_unique<Control>();
@@ -95,15 +96,10 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
             SetWindowPos(control->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             if (row.kind == ControlKind::Image && row.picture)
                 control->picture = Picture::load(row.picture);
+            if (member.tabPosition != noTab &&
+                (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
+                tabbed.emplace_back(member.tabPosition, control->hwnd);
             controls_.push_back(std::move(control));
-        }
-    }
-    std::vector<std::pair<int, HWND>> tabbed;
-    for (std::size_t i = 0; const ControlRow& row : description.controls) {
-        for (const Member& member : membersOf(row)) {
-            const HWND hwnd = controls_[i++]->hwnd;
-            if (member.tabPosition != noTab && (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP))
-                tabbed.emplace_back(member.tabPosition, hwnd);
         }
     }
     std::ranges::sort(tabbed);
