@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 // The floor for a Qt Widgets program: a window of the game's size with one label, closed as soon
 // as its first frame has been painted.
 #include "firstframe.h"

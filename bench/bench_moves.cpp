@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 // The cost of play on the real window logic, with the messages counted instead of shown. Clicks
 // enter where the mouse's would, at the controls' click signals.
 #include "windowtesting.h"

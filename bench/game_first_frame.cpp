@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 // The real game window, built from the same libraries as the game, pictures and all, closed as
 // soon as its first frame has been painted.
 #include "application.h"

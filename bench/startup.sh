@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Times the game's first frame against the floor of a bare Qt window, as whole processes, on the
 # offscreen platform and on an Xvfb display, alternating the two programs run by run. Prints the
 # medians of wall time and peak memory and the ratio game / bare window.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
 # Cross-builds for 64-bit Windows with Debian's mingw-w64, the POSIX threads flavour.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
 # The packages: a Debian package of the Linux program, and an installer of the Windows program.
 set(CPACK_PACKAGE_NAME zorbelkin)
 set(CPACK_PACKAGE_VENDOR "ZORBELKIN developers")

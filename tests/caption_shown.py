@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
 """Tells whether a title bar shows a caption in full, by finding in it the caption as the same
 window manager draws it on a wide window.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # The committed C++ follows the committed .clang-format.
 # Usage: check_format.sh SOURCE_DIR
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and validates it as a desktop program would be
 # validated, then builds the Debian package and checks what it holds and depends on.
 # Usage: check_install.sh BUILD_DIR APP_ID

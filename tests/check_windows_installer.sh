@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Installs the Windows installer silently under Wine on a private Xvfb display: the program and
 # its Start-menu shortcut exist, version 1.00 is registered for Add/Remove Programs, the installed
 # program starts, and a silent uninstall removes it all.

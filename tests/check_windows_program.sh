@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Reads the Windows program's resources back from the program itself: the version record, the
 # icon and the manifest; checks that it imports only DLLs that Windows ships; and runs the rules'
 # score table, as built for Windows, under Wine.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Plays the real game on a private Xvfb display, as a person would: xdotool clicks at the window's
 # pixel coordinates, screenshots show the marks, message boxes are counted and dismissed with
 # Enter, and the scores are read back through the clipboard. The Linux program runs as it is; the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # A game window that nobody touches uses no CPU: once it has settled, its process may spend at
 # most 20 ms of CPU time in 3 seconds. Runs the real game on a private Xvfb display.
 # Usage: idle_cpu.sh GAME_BINARY

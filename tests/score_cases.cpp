@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 // The score table of the rules' tests, on the standard library alone, so that it runs in the
 // Windows build too (under Wine, in the Windows program's test). Exit status 1 on a mismatch.
 #include "score.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
 """Plays the game as a screen reader would, through AT-SPI: finds the nine cells by name, asks what
 lies under each, plays a line with the cells' press actions and dismisses the "You Win!!" box.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Runs screen_reader.py on a private Xvfb display, in a private D-Bus session, where the AT-SPI
 # bus starts on demand as it does on a desktop.
 # Usage: screen_reader.sh GAME_BINARY

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Starts the real game window under valgrind's memcheck until its first frame is painted: no
 # invalid memory access at all, and no leak whose allocation passes through our code.
 # Usage: startup_leaks.sh FIRST_FRAME_BINARY

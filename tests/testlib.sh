@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
 # Shared by the shell tests. CTest counts exit status 77 as a skipped test.
 
 fail() {

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # The game as a native Wayland client of weston, nested in a private Xvfb display so that xdotool
 # can work the pointer: it starts with nothing on stderr, names its toplevel "ZOR BEL KIN" with the
 # desktop entry's app id, and ends with status 0 and nothing said when its close button is clicked.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # The game under a real window manager, openbox with its default theme, on a private Xvfb display:
 # a "You Win!!" box is transient for the window and shows its caption in full, and the desktop
 # entry's StartupWMClass matches the window's X11 class, so docks can tie the two together.

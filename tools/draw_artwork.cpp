@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 // Draws all of the game's artwork into the assets folder: the mark pictures x.png and o.png at
 // 64 x 64 pixels with their four-times renditions, and the application icon, the X mark, at the
 // usual hicolor sizes, both as PNG files and gathered in one Windows icon file. Usage: draw_artwork

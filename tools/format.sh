@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Formats the C++ sources in place with the committed .clang-format; with --check, only reports.
 set -euo pipefail
 cd "$(dirname "$0")/.."

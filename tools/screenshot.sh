@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of a fresh game window on a private Xvfb display: the Linux program, or the
 # Windows program under Wine at the given dots per inch and colour of title bar text.
 # Usage: tools/screenshot.sh OUTPUT.png GAME_BINARY

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
 # Usage: tools/setup.sh play | test | package | windows
 set -euo pipefail
@@ -7,7 +9,7 @@ cd "$(dirname "$0")/.."
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
-    binutils-mingw-w64-x86-64 clang-format git valgrind file
+    binutils-mingw-w64-x86-64 clang-format git valgrind file reuse
     openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
 package_packages=(dpkg-dev file)

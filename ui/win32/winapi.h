@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The Windows headers, lean, without the min and max macros, and Unicode throughout.
