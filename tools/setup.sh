@@ -7,12 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
-build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-dejavu-core)
+build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
-    binutils-mingw-w64-x86-64 clang-format git valgrind file reuse
+    binutils-mingw-w64-x86-64 clang-format git valgrind file reuse lintian devscripts man-db
     openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
-package_packages=(dpkg-dev file)
+package_packages=(file)
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
@@ -44,9 +44,10 @@ play)
     exec build/play/ui/qt/zorbelkin
     ;;
 test)
-    # The Windows program and installer and the sanitizer build first, so that the run ends with
-    # the summary of every test.
+    # The Windows program and installer, the Debian package and the sanitizer build first, so
+    # that the run ends with the summary of every test.
     cmake --workflow --preset windows
+    cmake --workflow --preset package
     cmake --workflow --preset sanitize
     exec cmake --workflow --preset test
     ;;
