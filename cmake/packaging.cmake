@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # The packages: a Debian package of the Linux program, and an installer of the Windows program.
+# Both are reproducible when SOURCE_DATE_EPOCH is set, and each comes with SHA256SUMS beside it.
 set(CPACK_PACKAGE_NAME zorbelkin)
 set(CPACK_PACKAGE_VENDOR "${ZORBELKIN_DEVELOPERS}")
 set(CPACK_PACKAGE_CONTACT "${ZORBELKIN_CONTACT}")
@@ -29,6 +30,7 @@ set(CPACK_ZORBELKIN_STRIP ${CMAKE_STRIP})
 set(CPACK_ZORBELKIN_BINDIR ${CMAKE_INSTALL_BINDIR})
 # The installer's commands below reach CPack as they are written here.
 set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/checksums.cmake)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -38,8 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 
 # The installer: 64-bit, into Program Files, with the licence, a Start-menu shortcut and an
-# uninstaller.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include FileFunc.nsh\n!include WordFunc.nsh")
+# uninstaller. File times stay out of it, so that the same sources make the same installer.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off\n!include FileFunc.nsh\n!include WordFunc.nsh")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ZORBELKIN)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ZORBELKIN)

@@ -10,6 +10,7 @@ windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-6
 build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream dpkg-dev
     binutils-mingw-w64-x86-64 clang-format git valgrind file reuse lintian devscripts man-db
+    diffoscope-minimal
     openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
 package_packages=(file)
@@ -36,6 +37,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing ${missing[*]}"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Reproducible by default: every time stamp in what is built is the last commit's.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && epoch=$(git log -1 --format=%ct 2>/dev/null); then
+    export SOURCE_DATE_EPOCH=$epoch
 fi
 
 case "$1" in
