@@ -108,7 +108,14 @@ dismiss_boxes() {
         until_true 10 eval '! xdotool search --onlyvisible --name "^ZORBELKIN$" | grep -qx '"$box" ||
             fail "Enter did not dismiss message $i"
     done
-    sleep 0.3 # no box may follow the last one; give a stray one time to show
+    # The game takes a click and a copy in its window only once the move has ended, when no
+    # further box can come: a stray box would have taken the copy instead.
+    echo -n "no copy yet" | xclip -selection clipboard
+    xdotool windowfocus "$window"
+    click "${player1_score[@]}"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    until_true 10 eval '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "no copy yet" ]' ||
+        fail "the game took no input within 10 s of message $expected"
     no_box_open || fail "more than $expected message(s) after one move"
 }
 

@@ -15,6 +15,7 @@ class TestGame : public QObject {
 
 private slots:
     void gameToAFullBoardFollowsTheRules();
+    void moveCompletingTwoLinesScoresTwice();
     void scoreBoxGainsOnePoint_data();
     void scoreBoxGainsOnePoint();
 };
@@ -53,6 +54,21 @@ void TestGame::gameToAFullBoardFollowsTheRules()
     game.Cmd3_Click();
     game.lbl1_Click(0);
     QCOMPARE(view.state(), QStringLiteral("X../.../... turn 2, 2 messages, scores 1|typed"));
+}
+
+// X's last move completes the top row and the left column at once: two messages, two points,
+// and the turn passes as after any move.
+void TestGame::moveCompletingTwoLinesScoresTwice()
+{
+    FakeView view;
+    view.texts = {"", "5", "0"};
+    Game game(view);
+    game.Form_Load();
+    for (const CellIndex cell : {1, 4, 2, 5, 3, 8, 6, 7})
+        game.lbl1_Click(cell);
+    QCOMPARE(view.state(), QStringLiteral(".XX/XOO/XOO turn 1, 0 messages, scores 5|0"));
+    game.lbl1_Click(0);
+    QCOMPARE(view.state(), QStringLiteral("XXX/XOO/XOO turn 2, 2 messages, scores 7|0"));
 }
 
 void TestGame::scoreBoxGainsOnePoint_data()

@@ -29,7 +29,7 @@ private slots:
     void focusStartsOnNewGameAndTabsThroughTheScores();
     void winShowsModalMessageBeforeScoring();
     void screenReaderNamesFollowTheBoard();
-    void textAndLinesStayVisibleInADarkTheme();
+    void boardTakesTheDesktopsColours();
 
 private:
     QFont desktopFont_;
@@ -198,17 +198,25 @@ void TestWindow::screenReaderNamesFollowTheBoard()
     QCOMPARE(name(lbl1(w, 4)), QStringLiteral("centre, empty"));
 }
 
-// The board is white in most themes; a dark theme's light ink must not stay on it.
-void TestWindow::textAndLinesStayVisibleInADarkTheme()
+// A light colour of title bar text (Qt's highlighted text) is the board's ground, and a dark
+// theme's light ink does not stay on a light board: seen in the pixels of a ground point left of
+// the grid and of a grid line.
+void TestWindow::boardTakesTheDesktopsColours()
 {
-    QPalette dark(QColor(30, 30, 30), QColor(45, 45, 45));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
-    const QPalette board = boardPalette(dark);
-    QVERIFY(std::abs(board.color(QPalette::WindowText).lightness() -
-                     board.color(QPalette::Window).lightness()) >= 128);
-    QCOMPARE(window_->palette().color(QPalette::WindowText),
-             QApplication::palette().color(QPalette::WindowText));
+    const QPalette desktop = QApplication::palette();
+    const auto groundAndInk = [](const QColor& highlightedText, const QColor& windowText) {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::HighlightedText, highlightedText);
+        palette.setColor(QPalette::WindowText, windowText);
+        QApplication::setPalette(palette);
+        const QImage shot = ZorbelkinWindow().grab().toImage();
+        return QStringList{shot.pixelColor(10, 100).name(), shot.pixelColor(160, 90).name()};
+    };
+    const QStringList paleYellow = groundAndInk(QColor(255, 232, 144), QColor(0, 0, 128));
+    const QStringList darkTheme = groundAndInk(QColor(250, 250, 250), QColor(230, 230, 230));
+    QApplication::setPalette(desktop);
+    QCOMPARE(paleYellow, QStringList({"#ffe890", "#000080"}));
+    QCOMPARE(darkTheme, QStringList({"#fafafa", "#000000"}));
 }
 
 QTEST_MAIN(TestWindow)

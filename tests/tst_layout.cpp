@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#include "colours.h"
+
+#include <QTest>
+
+using namespace zorbelkin;
+
+Q_DECLARE_METATYPE(zorbelkin::Rgb)
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boardTakesALightTitleBarColourAndReadableInk_data();
+    void boardTakesALightTitleBarColourAndReadableInk();
+};
+
+namespace {
+
+QString text(Rgb c)
+{
+    return QStringLiteral("%1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
+}
+
+} // namespace
+
+void TestLayout::boardTakesALightTitleBarColourAndReadableInk_data()
+{
+    QTest::addColumn<Rgb>("titleBarText");
+    QTest::addColumn<Rgb>("windowText");
+    QTest::addColumn<Rgb>("ground");
+    QTest::addColumn<Rgb>("ink");
+    const Rgb paleYellow{255, 232, 144};
+    const Rgb navy{0, 0, 128};
+    QTest::newRow("classic white") << white << black << white << black;
+    QTest::newRow("pale yellow") << paleYellow << navy << paleYellow << navy;
+    QTest::newRow("near white") << Rgb{249, 249, 249} << black << Rgb{249, 249, 249} << black;
+    QTest::newRow("lightness 128 is light") << Rgb{200, 56, 56} << black << Rgb{200, 56, 56}
+                                             << black;
+    QTest::newRow("lightness 127 is dark") << Rgb{200, 54, 56} << navy << white << navy;
+    QTest::newRow("black title bar text") << black << black << white << black;
+    QTest::newRow("dark theme's light ink") << white << Rgb{230, 230, 230} << white << black;
+    QTest::newRow("grey ink, 127 from white") << white << Rgb{128, 128, 128} << white << black;
+    QTest::newRow("grey ink, 128 from white") << white << Rgb{127, 127, 127} << white
+                                               << Rgb{127, 127, 127};
+    QTest::newRow("dark ink on pale yellow") << paleYellow << Rgb{90, 60, 20} << paleYellow
+                                              << Rgb{90, 60, 20};
+}
+
+void TestLayout::boardTakesALightTitleBarColourAndReadableInk()
+{
+    QFETCH(Rgb, titleBarText);
+    QFETCH(Rgb, windowText);
+    QFETCH(Rgb, ground);
+    QFETCH(Rgb, ink);
+    const BoardColours board = boardColours(titleBarText, windowText);
+    QCOMPARE(text(board.ground) + u'/' + text(board.ink), text(ground) + u'/' + text(ink));
+}
+
+QTEST_APPLESS_MAIN(TestLayout)
+#include "tst_layout.moc"
