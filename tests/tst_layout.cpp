@@ -37,16 +37,16 @@ void TestLayout::boardTakesALightTitleBarColourAndReadableInk_data()
     QTest::newRow("classic white") << white << black << white << black;
     QTest::newRow("pale yellow") << paleYellow << navy << paleYellow << navy;
     QTest::newRow("near white") << Rgb{249, 249, 249} << black << Rgb{249, 249, 249} << black;
-    QTest::newRow("lightness 128 is light") << Rgb{200, 56, 56} << black << Rgb{200, 56, 56}
-                                             << black;
+    QTest::newRow("lightness 128 is light")
+        << Rgb{200, 56, 56} << black << Rgb{200, 56, 56} << black;
     QTest::newRow("lightness 127 is dark") << Rgb{200, 54, 56} << navy << white << navy;
     QTest::newRow("black title bar text") << black << black << white << black;
     QTest::newRow("dark theme's light ink") << white << Rgb{230, 230, 230} << white << black;
     QTest::newRow("grey ink, 127 from white") << white << Rgb{128, 128, 128} << white << black;
-    QTest::newRow("grey ink, 128 from white") << white << Rgb{127, 127, 127} << white
-                                               << Rgb{127, 127, 127};
-    QTest::newRow("dark ink on pale yellow") << paleYellow << Rgb{90, 60, 20} << paleYellow
-                                              << Rgb{90, 60, 20};
+    QTest::newRow("grey ink, 128 from white")
+        << white << Rgb{127, 127, 127} << white << Rgb{127, 127, 127};
+    QTest::newRow("dark ink on pale yellow")
+        << paleYellow << Rgb{90, 60, 20} << paleYellow << Rgb{90, 60, 20};
 }
 
 void TestLayout::boardTakesALightTitleBarColourAndReadableInk()

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -16,8 +17,10 @@ namespace zorbelkin {
 
 void reportFatalError(QWidget* parent, const std::exception& error)
 {
+    const std::string message = fatalErrorMessage(error.what());
+    std::fprintf(stderr, "%s\n", message.c_str());
     QMessageBox::critical(parent, QString::fromLatin1(applicationTitle),
-                          QString::fromStdString(fatalErrorMessage(error.what())));
+                          QString::fromStdString(message));
 }
 
 bool runHandler(QWidget* window, const std::function<void()>& handler)

@@ -13,8 +13,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    zorbelkin::setUpApplication();
     try {
+        zorbelkin::setUpApplication();
         zorbelkin::ZorbelkinWindow window;
         window.show();
         return QApplication::exec();

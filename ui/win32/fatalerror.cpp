@@ -6,6 +6,7 @@
 #include "handlers.h"
 #include "windowlayout.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -13,8 +14,10 @@ namespace zorbelkin {
 
 void reportFatalError(HWND window, const std::exception& error)
 {
-    MessageBoxW(window, wide(fatalErrorMessage(error.what())).c_str(),
-                wide(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
+    const std::string message = fatalErrorMessage(error.what());
+    std::fprintf(stderr, "%s\n", message.c_str());
+    MessageBoxW(window, wide(message).c_str(), wide(applicationTitle).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 bool runHandler(HWND window, const std::function<void()>& handler)
