@@ -72,8 +72,12 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
   \${GetSize} '$INSTDIR' '/S=0K' $0 $1 $2
   IntFmt $0 '0x%08X' $0
   WriteRegDWORD SHCTX '${uninstall_key}' 'EstimatedSize' $0")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 if(WIN32)
+    set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
     set(CPACK_PACKAGING_INSTALL_PREFIX "")
     set(CPACK_PACKAGE_FILE_NAME "zorbelkin-${PROJECT_VERSION}-win64")
+    # For the tests: include(CPack) leaves CPACK_PACKAGE_FILE_NAME naming the source package.
+    set(ZORBELKIN_INSTALLER ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.exe)
 endif()
 include(CPack)

@@ -4,17 +4,16 @@
 # Checks the Debian package as a Debian maintainer and a security reviewer would: lintian finds
 # nothing, not even a pedantic or informational tag; the game is where Debian keeps games, stripped
 # and hardened; the copyright file, changelog and manual page are there in Debian's formats.
-# Usage: check_debian_package.sh PACKAGE_DIR VERSION
+# Usage: check_debian_package.sh PACKAGE.deb VERSION
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
-packages=${1:?package dir}
+package=${1:?package}
 version=${2:?version}
 
 need lintian lintian
 need hardening-check devscripts
 need dpkg-deb dpkg
 need file file
-package=$packages/zorbelkin_${version}_amd64.deb
 need_that "the package $package" "dpkg-dev (tools/setup.sh package builds it)" test -f "$package"
 
 scratch=$(mktemp -d)

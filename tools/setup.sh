@@ -50,9 +50,9 @@ play)
     exec build/play/ui/qt/zorbelkin
     ;;
 test)
-    # The Windows program and installer, the Debian package and the sanitizer build first, so
-    # that the run ends with the summary of every test.
-    cmake --workflow --preset windows
+    # The Windows program and installer with their tests under Wine, the Debian package and the
+    # sanitizer build first, so that the run ends with the summary of the Linux tests.
+    cmake --workflow --preset windows-test
     cmake --workflow --preset package
     cmake --workflow --preset sanitize
     exec cmake --workflow --preset test
