@@ -5,6 +5,7 @@
 
 #include "windowlayout.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zorbelkin {
@@ -23,6 +24,27 @@ PixelRect lineRect(const ControlRow& row, int dotsPerInch)
 }
 
 } // namespace
+
+std::vector<MemberRef> focusOrder(const WindowDescription& description)
+{
+    std::vector<std::pair<int, MemberRef>> byTabPosition;
+    for (std::size_t r = 0; r < description.controls.size(); ++r) {
+        const ControlRow& row = description.controls[r];
+        const bool focusable =
+            (row.kind == ControlKind::TextBox || row.kind == ControlKind::Button) &&
+            !(row.looks & Disabled);
+        if (!focusable || row.tabPosition == noTab)
+            continue;
+        const int count = row.cellArray ? cellCount : 1;
+        for (int member = 0; member < count; ++member)
+            byTabPosition.push_back({row.tabPosition + member, {r, member}});
+    }
+    std::ranges::sort(byTabPosition, {}, &std::pair<int, MemberRef>::first);
+    std::vector<MemberRef> order;
+    for (const auto& [position, member] : byTabPosition)
+        order.push_back(member);
+    return order;
+}
 
 std::string arrayMemberName(const std::string& arrayName, CellIndex i)
 {

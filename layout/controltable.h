@@ -6,8 +6,12 @@
 #include "gameview.h"
 #include "twips.h"
 
+#include <array>
+#include <cstddef>
+
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorbelkin {
@@ -55,6 +59,90 @@ struct WindowDescription {
     // From the back to the front: a control lies above every row before its own.
     std::span<const ControlRow> controls;
 };
+
+// Ways to write a row of a table.
+namespace row {
+
+constexpr ControlRow line(const char* name, TwipRect ends, int widthPixels)
+{
+    return {.name = name, .kind = ControlKind::Line, .twips = ends, .lineWidthPixels = widthPixels};
+}
+
+constexpr ControlRow label(const char* name, TwipRect twips, const char* text, int tab,
+                           unsigned looks = Plain)
+{
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .twips = twips,
+            .text = text,
+            .tabPosition = tab,
+            .looks = looks};
+}
+
+constexpr ControlRow textBox(const char* name, TwipRect twips, const char* text, int tab,
+                             const char* spokenName, unsigned looks = Plain)
+{
+    return {.name = name,
+            .kind = ControlKind::TextBox,
+            .twips = twips,
+            .text = text,
+            .tabPosition = tab,
+            .looks = looks,
+            .accessibleName = spokenName};
+}
+
+constexpr ControlRow button(const char* name, TwipRect twips, const char* text, int tab)
+{
+    return {.name = name,
+            .kind = ControlKind::Button,
+            .twips = twips,
+            .text = text,
+            .tabPosition = tab};
+}
+
+// Nine controls of one kind, member i on cell i.
+constexpr ControlRow cells(const char* name, ControlKind kind, int firstTab, unsigned looks)
+{
+    return {.name = name, .kind = kind, .tabPosition = firstTab, .looks = looks, .cellArray = true};
+}
+
+constexpr ControlRow image(const char* name, TwipRect twips, const char* picture)
+{
+    return {.name = name, .kind = ControlKind::Image, .twips = twips, .picture = picture};
+}
+
+} // namespace row
+
+// A row of kind K, by its place in its window's table.
+template<ControlKind K> struct Row {
+    std::size_t index;
+};
+
+// The row of kind K named name in rows. Evaluated as the program is compiled, so that a name
+// that is not in the table, or a row of another kind, does not compile.
+template<ControlKind K, std::size_t N>
+consteval Row<K> rowNamed(const std::array<ControlRow, N>& rows, std::string_view name)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == rows[i].name) {
+            if (rows[i].kind != K)
+                throw "the row is of another kind";
+            return {i};
+        }
+    }
+    throw "the table has no row of that name";
+}
+
+// One control of a window: the place of its row in the table, and its number among the row's
+// members (0 for a row of one control, the cell for a cell array).
+struct MemberRef {
+    std::size_t row;
+    int member;
+};
+
+// The controls that can hold the keyboard focus, in tab order: the enabled text boxes and
+// buttons. Labels, images and lines never take the focus.
+std::vector<MemberRef> focusOrder(const WindowDescription& description);
 
 // One control that a row stands for.
 struct Member {

@@ -34,4 +34,12 @@ PixelSize pngPixelSize(std::string_view start, std::string_view what)
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
+void checkFourTimes(PixelSize small, std::string_view smallName, PixelSize large,
+                    std::string_view largeName)
+{
+    if (large != PixelSize{small.width * 4, small.height * 4})
+        throw std::runtime_error(std::string(largeName) + " is not four times " +
+                                 std::string(smallName));
+}
+
 } // namespace zorbelkin

@@ -18,4 +18,9 @@ struct PixelSize {
 // std::runtime_error, naming what, when they are not the start of a PNG file of a sensible size.
 PixelSize pngPixelSize(std::string_view start, std::string_view what);
 
+// A mark picture comes with a rendition four times its size for dense screens. Throws
+// std::runtime_error, naming both, when large is not four times small.
+void checkFourTimes(PixelSize small, std::string_view smallName, PixelSize large,
+                    std::string_view largeName);
+
 } // namespace zorbelkin

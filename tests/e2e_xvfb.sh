@@ -55,10 +55,9 @@ pixel() {
     convert "$scratch/shot.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
 }
 
-# Cell i lies at (32 + 144 * column, 24 + 136 * row) and is 113 x 105. A mark's teal panel shows
-# at (74, 30) inside the cell; at the cell's centre X shows white strokes and O its teal middle.
-cell_x() { echo $((32 + 144 * ($1 % 3))); }
-cell_y() { echo $((24 + 136 * ($1 / 3))); }
+# A mark's teal panel shows at (74, 30) inside the cell (testlib.sh places the cells).
+cell_x() { cell_left "$1"; }
+cell_y() { cell_top "$1"; }
 mark_at() {
     local x y
     x=$(cell_x "$1")

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #include "colours.h"
+#include "pngheader.h"
+#include "windowlayout.h"
 
 #include <QTest>
 
@@ -15,6 +17,9 @@ class TestLayout : public QObject {
 private slots:
     void boardTakesALightTitleBarColourAndReadableInk_data();
     void boardTakesALightTitleBarColourAndReadableInk();
+    void focusRunsFromNewGameThroughTheScores();
+    void eachMarkIsItsHoldersPicture();
+    void largeRenditionMustBeFourTimesTheSmall();
 };
 
 namespace {
@@ -57,6 +62,33 @@ void TestLayout::boardTakesALightTitleBarColourAndReadableInk()
     QFETCH(Rgb, ink);
     const BoardColours board = boardColours(titleBarText, windowText);
     QCOMPARE(text(board.ground) + u'/' + text(board.ink), text(ground) + u'/' + text(ink));
+}
+
+// Labels, images, lines and the disabled turn box never take the focus.
+void TestLayout::focusRunsFromNewGameThroughTheScores()
+{
+    QStringList order;
+    for (const MemberRef& control : focusOrder(mainWindowDescription()))
+        order << QString::fromLatin1(mainWindowRows.at(control.row).name);
+    QCOMPARE(order, QStringList({"Cmd3", "txt2", "txt3"}));
+}
+
+void TestLayout::eachMarkIsItsHoldersPicture()
+{
+    QStringList holders;
+    for (const Mark mark : {Mark::Blank, Mark::X, Mark::O}) {
+        const ControlRow& holder = form2Rows.at(holderOf(mark).index);
+        holders << QStringLiteral("%1:%2").arg(holder.name, holder.picture ? holder.picture : "-");
+    }
+    QCOMPARE(holders, QStringList({"imgna:-", "thex:x", "theo:o"}));
+}
+
+void TestLayout::largeRenditionMustBeFourTimesTheSmall()
+{
+    checkFourTimes({64, 64}, "x.png", {256, 256}, "x@4x.png");
+    for (const PixelSize large : {PixelSize{256, 255}, PixelSize{128, 128}, PixelSize{64, 64}})
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 checkFourTimes({64, 64}, "x.png", large, "x@4x.png"));
 }
 
 QTEST_APPLESS_MAIN(TestLayout)

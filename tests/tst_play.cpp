@@ -13,11 +13,14 @@ using namespace zorbelkin::testing;
 
 namespace {
 
-// The rules as a player knows them, written apart from the game's code: cells and the button by
-// their pixels, the board as text, the scores as numbers.
+// The rules as a player knows them, written apart from the game's code: the board as text, the
+// scores as numbers. Where the cells and the button lie is the layout's.
 struct Model {
-    static QRect cell(int i) { return {32 + 144 * (i % 3), 24 + 136 * (i / 3), 113, 105}; }
-    static QRect button() { return {56, 416, 49, 33}; }
+    static QRect cell(int i) { return qtRect(toPixels(cellRect(CellIndex(i)))); }
+    static QRect button()
+    {
+        return qtRect(membersOf(mainWindowRows[mainRow::Cmd3.index]).front().rect);
+    }
 
     void clickAt(QPoint p)
     {

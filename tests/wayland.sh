@@ -5,11 +5,13 @@
 # can work the pointer: it starts with nothing on stderr, names its toplevel "ZOR BEL KIN" with the
 # desktop entry's app id, and ends with status 0 and nothing said when its close button is clicked.
 # (weston's headless backend has no pointer, so nothing could close the window there.)
-# Usage: wayland.sh GAME_BINARY APP_ID
+# Usage: wayland.sh GAME_BINARY DESKTOP_ENTRY
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 game=${1:?game binary}
-app_id=${2:?app id}
+desktop_entry=${2:?the desktop entry}
+# A compositor finds the desktop entry, and so the icon, by the app id.
+app_id=$(basename "$desktop_entry" .desktop)
 
 need Xvfb xvfb
 need xdpyinfo x11-utils

@@ -63,7 +63,7 @@ echo "StartupWMClass=$startup_class matches the window's class"
 
 # X completes the top row.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-for point in "88 76" "88 212" "232 76" "232 212" "376 76"; do click $point; done
+for cell in 0 3 1 4 2; do click "$(cell_middle_x $cell)" "$(cell_middle_y $cell)"; done
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZORBELKIN$' | head -n 1)
 [ -n "$box" ] || fail "no \"ZORBELKIN\" box after a completed line"
 xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$window")" ||

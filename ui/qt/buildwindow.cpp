@@ -8,7 +8,6 @@
 
 #include <QLineEdit>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -24,59 +23,49 @@ void applyLabelLooks(QLabel& label, unsigned looks)
     label.setAutoFillBackground(!(looks & Transparent));
 }
 
+// Each control is created as QtControl<kind>::type, which BuiltControls relies on.
 QWidget* createControl(QWidget& window, const ControlRow& row)
 {
+    using enum ControlKind;
     switch (row.kind) {
-    case ControlKind::Label: {
-        auto* label = new ClickableLabel(&window);
+    case Label: {
+        auto* label = new QtControl<Label>::type(&window);
         label->setText(QString::fromUtf8(row.text));
         applyLabelLooks(*label, row.looks);
         return label;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(QString::fromUtf8(row.text), &window);
-    case ControlKind::Button: {
-        auto* button = new WrappingButton(QString::fromUtf8(row.text), &window);
+    case TextBox:
+        return new QtControl<TextBox>::type(QString::fromUtf8(row.text), &window);
+    case Button: {
+        auto* button = new QtControl<Button>::type(QString::fromUtf8(row.text), &window);
         // Enter presses the button while it has the focus, as Space does.
         button->setAutoDefault(true);
         return button;
     }
-    case ControlKind::Image: {
-        auto* image = new ImageControl(row.looks & Stretch, &window);
+    case Image: {
+        auto* image = new QtControl<Image>::type(row.looks & Stretch, &window);
         if (row.picture)
             image->setPicture(Picture::load(QStringLiteral(":/marks/%1.png").arg(row.picture)));
         return image;
     }
-    case ControlKind::Line:
-        return new LineControl(&window);
+    case Line:
+        return new QtControl<Line>::type(&window);
     }
     throw std::logic_error("unknown control kind");
 }
 
-void setTabOrder(std::vector<std::pair<int, QWidget*>> byTabPosition)
-{
-    std::ranges::sort(byTabPosition, {}, &std::pair<int, QWidget*>::first);
-    std::erase_if(byTabPosition,
-                  [](const auto& entry) { return !(entry.second->focusPolicy() & Qt::TabFocus); });
-    for (std::size_t i = 1; i < byTabPosition.size(); ++i)
-        QWidget::setTabOrder(byTabPosition[i - 1].second, byTabPosition[i].second);
-    const auto first = std::ranges::find_if(
-        byTabPosition, [](const auto& entry) { return entry.second->isEnabled(); });
-    if (first != byTabPosition.end())
-        first->second->setFocus();
-}
-
 } // namespace
 
-void buildWindow(QWidget& window, const WindowDescription& description)
+BuiltControls buildWindow(QWidget& window, const WindowDescription& description)
 {
     window.setObjectName(QString::fromLatin1(description.name));
     window.setWindowTitle(QString::fromUtf8(description.title));
     // Qt scales logical pixels to the screen itself.
     window.resize(pixels(description.clientWidthTwips), pixels(description.clientHeightTwips));
 
-    std::vector<std::pair<int, QWidget*>> tabbed;
+    std::vector<std::vector<QWidget*>> rows;
     for (const ControlRow& row : description.controls) {
+        std::vector<QWidget*>& members = rows.emplace_back();
         for (const Member& member : membersOf(row)) {
             QWidget* control = createControl(window, row);
             control->setObjectName(QString::fromStdString(member.name));
@@ -84,11 +73,16 @@ void buildWindow(QWidget& window, const WindowDescription& description)
             control->setEnabled(!(row.looks & Disabled));
             if (row.accessibleName)
                 control->setAccessibleName(QString::fromUtf8(row.accessibleName));
-            if (member.tabPosition != noTab)
-                tabbed.emplace_back(member.tabPosition, control);
+            members.push_back(control);
         }
     }
-    setTabOrder(std::move(tabbed));
+    const std::vector<MemberRef> focus = focusOrder(description);
+    const auto widget = [&rows](MemberRef ref) { return rows[ref.row][ref.member]; };
+    for (std::size_t i = 1; i < focus.size(); ++i)
+        QWidget::setTabOrder(widget(focus[i - 1]), widget(focus[i]));
+    if (!focus.empty())
+        widget(focus.front())->setFocus();
+    return BuiltControls(std::move(rows));
 }
 
 } // namespace zorbelkin

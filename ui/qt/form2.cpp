@@ -9,15 +9,13 @@
 
 namespace zorbelkin {
 
-Form2::Form2(QWidget* owner) : QWidget(owner, Qt::Window)
-{
-    buildWindow(*this, form2Description());
-}
+Form2::Form2(QWidget* owner)
+    : QWidget(owner, Qt::Window), controls_(buildWindow(*this, form2Description()))
+{}
 
 const std::shared_ptr<const Picture>& Form2::picture(Mark mark) const
 {
-    const char* holder = mark == Mark::X ? "thex" : mark == Mark::O ? "theo" : "imgna";
-    return findChild<ImageControl*>(QLatin1String(holder), Qt::FindDirectChildrenOnly)->picture();
+    return controls_(holderOf(mark)).picture();
 }
 
 } // namespace zorbelkin

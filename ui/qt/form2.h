@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "buildwindow.h"
 #include "picture.h"
 
 #include <QWidget>
@@ -21,6 +22,9 @@ public:
 
     // The picture object itself, shared with whoever shows it; null for Mark::Blank.
     const std::shared_ptr<const Picture>& picture(Mark mark) const;
+
+private:
+    BuiltControls controls_;
 };
 
 } // namespace zorbelkin

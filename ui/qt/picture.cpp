@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QtDebug>
 
-#include <stdexcept>
-
 namespace zorbelkin {
 namespace {
 
@@ -28,13 +26,11 @@ QString fourTimesPath(const QString& path)
     return path.left(dot) + QStringLiteral("@4x") + path.mid(dot);
 }
 
-QSize pixelSize(const QString& path)
+PixelSize pixelSize(const QString& path)
 {
     QFile file(path);
     const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
-    const PixelSize size =
-        pngPixelSize(std::string_view(start.constData(), start.size()), path.toStdString());
-    return {size.width, size.height};
+    return pngPixelSize(std::string_view(start.constData(), start.size()), path.toStdString());
 }
 
 class PictureIconEngine : public QIconEngine {
@@ -81,11 +77,11 @@ QPixmap decode(const QString& path)
 std::shared_ptr<const Picture> Picture::load(const QString& path)
 {
     const QString large = fourTimesPath(path);
-    std::vector<Rendition> renditions{{path, pixelSize(path), {}}, {large, pixelSize(large), {}}};
-    if (renditions[1].pixels != renditions[0].pixels * 4)
-        throw std::runtime_error(
-            QStringLiteral("%1 is not four times %2").arg(large, path).toStdString());
-    const QSize size = renditions[0].pixels;
+    const PixelSize smallPixels = pixelSize(path);
+    const PixelSize largePixels = pixelSize(large);
+    checkFourTimes(smallPixels, path.toStdString(), largePixels, large.toStdString());
+    const QSize size(smallPixels.width, smallPixels.height);
+    std::vector<Rendition> renditions{{path, size, {}}, {large, size * 4, {}}};
     return std::shared_ptr<const Picture>(new Picture(nextHandle(), size, std::move(renditions)));
 }
 

@@ -18,7 +18,6 @@
 #include <QStyle>
 
 #include <array>
-#include <stdexcept>
 
 namespace zorbelkin {
 namespace {
@@ -52,33 +51,22 @@ void makeRoomForCaption(QMessageBox& box)
     grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-template<class Control> Control* control(const QWidget& window, const QString& name)
+// Sets the window's looks before any control is made: installed accessibility, the board's face,
+// and the title colour behind everything, so that the three title words read as one title and
+// the white ground of the mark pictures merges with the board.
+QWidget& withBoardLooks(QWidget& window)
 {
-    auto* found = window.findChild<Control*>(name, Qt::FindDirectChildrenOnly);
-    if (!found)
-        throw std::logic_error("the window has no control " + name.toStdString());
-    return found;
+    installAccessibleInterfaces();
+    window.setFont(controlFont());
+    window.setPalette(boardPalette(window.palette()));
+    return window;
 }
 
 } // namespace
 
-ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
+ZorbelkinWindow::ZorbelkinWindow(QWidget* parent)
+    : QWidget(parent), controls_(buildWindow(withBoardLooks(*this), mainWindowDescription()))
 {
-    installAccessibleInterfaces();
-    setFont(controlFont());
-    // The title colour behind everything: the three title words read as one title, and the
-    // white ground of the mark pictures merges with the board.
-    setPalette(boardPalette(palette()));
-    buildWindow(*this, mainWindowDescription());
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        Img1_[i] = control<ImageControl>(*this, QString::fromStdString(arrayMemberName("Img1", i)));
-        lbl1_[i] =
-            control<ClickableLabel>(*this, QString::fromStdString(arrayMemberName("lbl1", i)));
-    }
-    textBoxes_ = {control<QLineEdit>(*this, QStringLiteral("Txt1")),
-                  control<QLineEdit>(*this, QStringLiteral("txt2")),
-                  control<QLineEdit>(*this, QStringLiteral("txt3"))};
-    Cmd3_ = control<QPushButton>(*this, QStringLiteral("Cmd3"));
     connectHandlers();
     game_.Form_Load();
 }
@@ -86,10 +74,10 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent) : QWidget(parent)
 void ZorbelkinWindow::connectHandlers()
 {
     for (CellIndex i = 0; i < cellCount; ++i) {
-        connect(lbl1_[i], &ClickableLabel::clicked, this,
+        connect(&controls_(mainRow::lbl1, i), &ClickableLabel::clicked, this,
                 [this, i] { runHandler(this, [this, i] { game_.lbl1_Click(i); }); });
     }
-    connect(Cmd3_, &QPushButton::clicked, this,
+    connect(&controls_(mainRow::Cmd3), &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { game_.Cmd3_Click(); }); });
 }
 
@@ -102,7 +90,7 @@ Form2& ZorbelkinWindow::form2() const
 
 PictureHandle ZorbelkinWindow::cellPictureHandle(CellIndex cell) const
 {
-    return handleOf(Img1_.at(cell)->picture());
+    return handleOf(controls_(mainRow::Img1, cell).picture());
 }
 
 PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
@@ -112,29 +100,24 @@ PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
 
 void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
 {
-    Img1_.at(cell)->setPicture(form2().picture(mark));
+    controls_(mainRow::Img1, cell).setPicture(form2().picture(mark));
     // Qt tells a listening screen reader that the name changed.
-    lbl1_[cell]->setAccessibleName(cellDescription(cell, mark));
+    controls_(mainRow::lbl1, cell).setAccessibleName(cellDescription(cell, mark));
 }
 
 void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
-    lbl1_.at(cell)->setEnabled(enabled);
-}
-
-QLineEdit& ZorbelkinWindow::textBox(TextBox box) const
-{
-    return *textBoxes_.at(static_cast<std::size_t>(box));
+    controls_(mainRow::lbl1, cell).setEnabled(enabled);
 }
 
 std::string ZorbelkinWindow::text(TextBox box) const
 {
-    return textBox(box).text().toStdString();
+    return controls_(rowOf(box)).text().toStdString();
 }
 
 void ZorbelkinWindow::setText(TextBox box, const std::string& text)
 {
-    textBox(box).setText(QString::fromStdString(text));
+    controls_(rowOf(box)).setText(QString::fromStdString(text));
 }
 
 void ZorbelkinWindow::showMessage(const std::string& text)

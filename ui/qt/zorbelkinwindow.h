@@ -3,21 +3,15 @@
 
 #pragma once
 
+#include "buildwindow.h"
 #include "game.h"
 #include "gameview.h"
 
 #include <QWidget>
 
-#include <array>
-
-class QLineEdit;
-class QPushButton;
-
 namespace zorbelkin {
 
-class ClickableLabel;
 class Form2;
-class ImageControl;
 
 // The main window: its controls hold the game's state, and it passes the clicks on the cells and
 // on "New Game" to the game. Building it starts the first game.
@@ -38,13 +32,10 @@ public:
 private:
     // The picture holder, created hidden on first use.
     Form2& form2() const;
-    QLineEdit& textBox(TextBox box) const;
     void connectHandlers();
 
-    std::array<ImageControl*, cellCount> Img1_{};
-    std::array<ClickableLabel*, cellCount> lbl1_{};
-    std::array<QLineEdit*, 3> textBoxes_{};
-    QPushButton* Cmd3_ = nullptr;
+    // Built after the window's looks are set, so that the controls take them.
+    BuiltControls controls_;
     mutable Form2* form2_ = nullptr;
     Game game_{*this};
 };

@@ -3,6 +3,8 @@
 
 #include "builtwindow.h"
 
+#include "resource.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -69,11 +71,11 @@ void BuiltWindow::registerClass(HINSTANCE instance)
     windowClassInfo.cbSize = sizeof(windowClassInfo);
     windowClassInfo.lpfnWndProc = procedure;
     windowClassInfo.hInstance = instance;
-    windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClassInfo.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClassInfo.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClassInfo.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZORBELKIN));
     windowClassInfo.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), 0));
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZORBELKIN), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClassInfo.lpszClassName = windowClass;
     if (!RegisterClassExW(&windowClassInfo))
         throw std::runtime_error("cannot register the window class");
@@ -89,8 +91,8 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
     // Back to front: each row goes on top of the ones before it.
-    std::vector<std::pair<int, HWND>> tabbed;
     for (const ControlRow& row : description.controls) {
+        std::vector<Control*>& members = rows_.emplace_back();
         for (Member& member : membersOf(row)) {
             auto control = std::make_unique<Control>();
             control->row = &row;
@@ -99,15 +101,12 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
             SetWindowPos(control->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             if (row.kind == ControlKind::Image && row.picture)
                 control->picture = Picture::load(row.picture);
-            if (member.tabPosition != noTab &&
-                (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
-                tabbed.emplace_back(member.tabPosition, control->hwnd);
+            members.push_back(control.get());
             controls_.push_back(std::move(control));
         }
     }
-    std::ranges::sort(tabbed);
-    for (const auto& [position, hwnd] : tabbed)
-        tabOrder_.push_back(hwnd);
+    for (const MemberRef& focusable : focusOrder(description))
+        tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
     layOut(GetDpiForWindow(hwnd_));
 }
 
@@ -120,15 +119,6 @@ BuiltWindow::~BuiltWindow()
     for (HGDIOBJ object : {HGDIOBJ(controlFont_), HGDIOBJ(titleFont_), HGDIOBJ(ground_)})
         if (object)
             DeleteObject(object);
-}
-
-Control& BuiltWindow::control(const std::string& name) const
-{
-    const auto found = std::ranges::find(controls_, name, &Control::name);
-    if (found == controls_.end())
-        throw std::logic_error(std::string("the window ") + description_.name + " has no control " +
-                               name);
-    return **found;
 }
 
 void BuiltWindow::takeColours()

@@ -30,8 +30,11 @@ public:
     virtual ~BuiltWindow();
 
     HWND hwnd() const { return hwnd_; }
-    // Throws std::logic_error if the window has no such control.
-    Control& control(const std::string& name) const;
+    // member is 0 for a row of one control, the cell for a cell array.
+    template<ControlKind K> Control& control(Row<K> row, int member = 0) const
+    {
+        return *rows_.at(row.index).at(member);
+    }
     // The controls that take the focus, in tab order.
     const std::vector<HWND>& tabOrder() const { return tabOrder_; }
 
@@ -47,7 +50,8 @@ private:
 
     const WindowDescription& description_;
     HWND hwnd_ = nullptr;
-    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Control>> controls_; // back to front
+    std::vector<std::vector<Control*>> rows_;        // by row and member
     std::vector<HWND> tabOrder_;
     HFONT controlFont_ = nullptr;
     HFONT titleFont_ = nullptr;

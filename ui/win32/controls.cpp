@@ -111,7 +111,7 @@ void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
     if (!RegisterClassExW(&windowClass))
         throw std::runtime_error("cannot register a control class");

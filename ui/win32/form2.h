@@ -17,7 +17,7 @@ public:
     // The picture object itself, shared with whoever shows it; null for Mark::Blank.
     const std::shared_ptr<const Picture>& picture(Mark mark) const
     {
-        return control(mark == Mark::X ? "thex" : mark == Mark::O ? "theo" : "imgna").picture;
+        return control(holderOf(mark)).picture;
     }
 };
 

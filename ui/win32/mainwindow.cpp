@@ -13,11 +13,12 @@ namespace zorbelkin {
 MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
 {
     for (CellIndex i = 0; i < cellCount; ++i) {
-        Img1_[i] = &control(arrayMemberName("Img1", i));
-        lbl1_[i] = &control(arrayMemberName("lbl1", i));
+        Img1_[i] = &control(mainRow::Img1, i);
+        lbl1_[i] = &control(mainRow::lbl1, i);
     }
-    textBoxes_ = {control("Txt1").hwnd, control("txt2").hwnd, control("txt3").hwnd};
-    Cmd3_ = control("Cmd3").hwnd;
+    for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+        textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
+    Cmd3_ = control(mainRow::Cmd3).hwnd;
     game_.Form_Load();
 }
 

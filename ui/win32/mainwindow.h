@@ -24,7 +24,8 @@ public:
     void show(int showCommand);
     // Keys the window handles before they are dispatched, as a dialog would: Tab and Shift+Tab
     // move the focus along the tab order, and Enter presses "New Game" while it has the focus.
-    // True if msg was one of them.
+    // True if msg was one of them. IsDialogMessage would tab through the controls in their
+    // front-to-back order, which the table fixes for clicks and which is not the tab order.
     bool handleKey(const MSG& msg);
 
     PictureHandle cellPictureHandle(CellIndex cell) const override;

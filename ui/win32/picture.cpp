@@ -24,7 +24,7 @@ PictureHandle nextHandle()
 // The bytes of an RCDATA resource of this program, which live as long as it runs.
 std::string_view resourceBytes(const std::string& name)
 {
-    HRSRC found = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HRSRC found = FindResourceW(nullptr, wide(name).c_str(), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes)
@@ -118,8 +118,7 @@ std::shared_ptr<const Picture> Picture::load(const std::string& name)
     const std::string large = resourceName(name, "_4X");
     const PixelSize size = pngPixelSize(resourceBytes(small).substr(0, 24), small);
     const PixelSize largeSize = pngPixelSize(resourceBytes(large).substr(0, 24), large);
-    if (largeSize != PixelSize{size.width * 4, size.height * 4})
-        throw std::runtime_error(large + " is not four times " + small);
+    checkFourTimes(size, small, largeSize, large);
     return std::shared_ptr<const Picture>(new Picture(nextHandle(), large, size));
 }
 

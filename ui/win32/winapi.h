@@ -3,15 +3,12 @@
 
 #pragma once
 
-// The Windows headers, lean, without the min and max macros, and Unicode throughout.
+// The Windows headers, lean and without the min and max macros. The build defines UNICODE.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #ifndef NOMINMAX
 #define NOMINMAX
-#endif
-#ifndef UNICODE
-#define UNICODE
 #endif
 #include <windows.h>
 
