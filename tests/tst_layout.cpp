@@ -3,6 +3,7 @@
 
 #include "colours.h"
 #include "pngheader.h"
+#include "spoken.h"
 #include "windowlayout.h"
 
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void focusRunsFromNewGameThroughTheScores();
     void eachMarkIsItsHoldersPicture();
     void largeRenditionMustBeFourTimesTheSmall();
+    void cellsAreSpokenByPlaceAndMark();
 };
 
 namespace {
@@ -89,6 +91,18 @@ void TestLayout::largeRenditionMustBeFourTimesTheSmall()
     for (const PixelSize large : {PixelSize{256, 255}, PixelSize{128, 128}, PixelSize{64, 64}})
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  checkFourTimes({64, 64}, "x.png", large, "x@4x.png"));
+}
+
+void TestLayout::cellsAreSpokenByPlaceAndMark()
+{
+    QStringList names;
+    for (CellIndex cell = 0; cell < cellCount; ++cell)
+        names << QString::fromStdString(cellSpokenName(cell, Mark::Blank));
+    QCOMPARE(names, QStringList({"top left, empty", "top, empty", "top right, empty", "left, empty",
+                                 "centre, empty", "right, empty", "bottom left, empty",
+                                 "bottom, empty", "bottom right, empty"}));
+    QCOMPARE(cellSpokenName(4, Mark::X) + " / " + cellSpokenName(8, Mark::O),
+             "centre, X / bottom right, O");
 }
 
 QTEST_APPLESS_MAIN(TestLayout)

@@ -9,6 +9,7 @@
 #include "fatalerror.h"
 #include "form2.h"
 #include "looks.h"
+#include "spoken.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -17,20 +18,8 @@
 #include <QSpacerItem>
 #include <QStyle>
 
-#include <array>
-
 namespace zorbelkin {
 namespace {
-
-// What a screen reader says of a cell: where it is and what it shows.
-QString cellDescription(CellIndex cell, Mark mark)
-{
-    static constexpr std::array<const char*, cellCount> places{
-        "top left", "top",         "top right", "left",        "centre",
-        "right",    "bottom left", "bottom",    "bottom right"};
-    const char* shown = mark == Mark::X ? "X" : mark == Mark::O ? "O" : "empty";
-    return QStringLiteral("%1, %2").arg(QLatin1String(places.at(cell)), QLatin1String(shown));
-}
 
 // Widens a message box so that a window manager can show its whole caption in the title bar: the
 // caption in the bold of the box's face, with room for the frame's icon and four buttons. Qt's own
@@ -102,7 +91,8 @@ void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
 {
     controls_(mainRow::Img1, cell).setPicture(form2().picture(mark));
     // Qt tells a listening screen reader that the name changed.
-    controls_(mainRow::lbl1, cell).setAccessibleName(cellDescription(cell, mark));
+    controls_(mainRow::lbl1, cell)
+        .setAccessibleName(QString::fromStdString(cellSpokenName(cell, mark)));
 }
 
 void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
