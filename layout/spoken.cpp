@@ -16,4 +16,22 @@ std::string cellSpokenName(CellIndex cell, Mark mark)
     return std::string(places.at(cell)) + ", " + shown;
 }
 
+std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark)
+{
+    if (isDecoration(row.kind))
+        return std::nullopt;
+    switch (row.kind) {
+    case ControlKind::TextBox:
+        return Spoken{SpokenRole::Text, row.accessibleName ? row.accessibleName : row.text, false};
+    case ControlKind::Button:
+        return Spoken{SpokenRole::PushButton, row.text, enabled};
+    case ControlKind::Label:
+        if (row.cellArray)
+            return Spoken{SpokenRole::PushButton, cellSpokenName(member, mark), enabled};
+        return Spoken{SpokenRole::StaticText, row.text, false};
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace zorbelkin

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "controltable.h"
 #include "gameview.h"
 
+#include <optional>
 #include <string>
 
 namespace zorbelkin {
@@ -16,5 +18,26 @@ std::string cellSpokenName(CellIndex cell, Mark mark);
 // The name of the one action a free cell offers a screen reader; it does what a left click does.
 // A used cell offers none.
 inline constexpr const char* pressActionName = "Press";
+
+// Pictures and grid lines: a screen reader is not told of them, and a click passes them by.
+constexpr bool isDecoration(ControlKind kind)
+{
+    return kind == ControlKind::Image || kind == ControlKind::Line;
+}
+
+enum class SpokenRole { StaticText, PushButton, Text };
+
+// What a screen reader is told of one control of a window.
+struct Spoken {
+    SpokenRole role;
+    std::string name;
+    bool pressable; // offers the press action
+};
+
+// What a screen reader is told of member (0 for a row of one control, the cell for a cell array)
+// of row, while the control is enabled or not; mark is what a cell shows. Decoration is not told
+// of: none. Cells are push buttons named by place and mark, pressable
+// while free; text boxes carry their row's spoken name; the button and the labels their text.
+std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
 
 } // namespace zorbelkin

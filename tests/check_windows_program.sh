@@ -54,10 +54,11 @@ echo "it is hardened: $(header DllCharacteristics | tr -d ' ') with relocations,
     "$(header MajorSubsystemVersion).$(header MinorSubsystemVersion), and a stack protector"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr 'a-z' 'A-Z' | sort)
-# ADVAPI32 seeds the stack protector's canary.
-shipped="ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL"
+# ADVAPI32 seeds the stack protector's canary; OLEACC and OLEAUT32 serve screen readers.
+shipped="ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL
+    OLEAUT32.DLL USER32.DLL"
 for dll in $imports; do
-    [[ " $shipped " == *" $dll "* ]] || fail "the program imports $dll, which Windows does not ship"
+    [[ " $(echo $shipped) " == *" $dll "* ]] || fail "the program imports $dll, which Windows does not ship"
 done
 echo "it imports only $(echo $imports)"
 

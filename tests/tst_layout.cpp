@@ -22,6 +22,7 @@ private slots:
     void eachMarkIsItsHoldersPicture();
     void largeRenditionMustBeFourTimesTheSmall();
     void cellsAreSpokenByPlaceAndMark();
+    void screenReadersHearControlsAndPressFreeCellsOnly();
 };
 
 namespace {
@@ -103,6 +104,32 @@ void TestLayout::cellsAreSpokenByPlaceAndMark()
                                  "bottom, empty", "bottom right, empty"}));
     QCOMPARE(cellSpokenName(4, Mark::X) + " / " + cellSpokenName(8, Mark::O),
              "centre, X / bottom right, O");
+}
+
+void TestLayout::screenReadersHearControlsAndPressFreeCellsOnly()
+{
+    const auto told = [](const char* name, int member, bool enabled, Mark mark = Mark::Blank) {
+        for (const ControlRow& row : mainWindowRows) {
+            if (std::string_view(row.name) != name)
+                continue;
+            const std::optional<Spoken> spoken = spokenControl(row, member, enabled, mark);
+            if (!spoken)
+                return QStringLiteral("-");
+            static const char* const roles[] = {"text", "button", "box"};
+            return QStringLiteral("%1 %2%3").arg(
+                QLatin1String(roles[static_cast<int>(spoken->role)]),
+                QString::fromStdString(spoken->name),
+                spoken->pressable ? QStringLiteral(" [Press]") : QString());
+        }
+        return QStringLiteral("no row %1").arg(QLatin1String(name));
+    };
+    QCOMPARE(QStringList({told("lbl1", 0, true), told("lbl1", 4, false, Mark::X),
+                          told("lbl1", 8, false, Mark::O), told("Cmd3", 0, true),
+                          told("Txt1", 0, false), told("txt2", 0, true), told("Label1", 0, true),
+                          told("player", 0, true), told("Img1", 4, true), told("Line1", 0, true)}),
+             QStringList({"button top left, empty [Press]", "button centre, X",
+                          "button bottom right, O", "button New Game [Press]", "box Player to move",
+                          "box Player 1 score", "text ZOR", "text Player's Turn", "-", "-"}));
 }
 
 QTEST_APPLESS_MAIN(TestLayout)

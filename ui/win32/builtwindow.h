@@ -37,6 +37,8 @@ public:
     }
     // The controls that take the focus, in tab order.
     const std::vector<HWND>& tabOrder() const { return tabOrder_; }
+    // Every control, back to front.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
 protected:
     // Messages the window handles beyond its looks; the default is DefWindowProc's.

@@ -48,10 +48,22 @@ void paintLine(HWND hwnd, HDC dc, const RECT& area)
     DeleteObject(ink);
 }
 
+// A screen reader that finds one of the game's own controls first asks it for its object; the
+// window answers for it, or leaves it to the system's default.
+LRESULT askParentForObject(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
+        return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
+    return SendMessageW(GetParent(hwnd), controlObjectMessage, wParam,
+                        reinterpret_cast<LPARAM>(hwnd));
+}
+
 // Images and lines: they paint themselves whole, and clicks pass through them.
 LRESULT CALLBACK decorationProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        return askParentForObject(hwnd, wParam, lParam);
     case WM_NCHITTEST:
         return HTTRANSPARENT;
     case WM_ERASEBKGND:
@@ -76,6 +88,8 @@ LRESULT CALLBACK decorationProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK cellProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        return askParentForObject(hwnd, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:

@@ -21,6 +21,12 @@ struct Control {
     bool pressed = false;                   // a cell label between its button down and up
 };
 
+// Sent by an image, a line or a cell label to its window when a screen reader asks it for its
+// object (WM_GETOBJECT with OBJID_CLIENT), with that message's wParam and the control's window in
+// lParam. The window answers as to WM_GETOBJECT: LresultFromObject's result, or 0 for the
+// system's default object.
+inline constexpr UINT controlObjectMessage = WM_APP + 2;
+
 // Registers the window classes of the game's own controls: images, lines and cell labels.
 // Call once before creating controls.
 void registerControlClasses(HINSTANCE instance);

@@ -4,11 +4,18 @@
 #include "mainwindow.h"
 
 #include "fatalerror.h"
+#include "spoken.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace zorbelkin {
+namespace {
+
+// Posted by a screen reader's press, with the control to press in wParam.
+constexpr UINT pressMessage = WM_APP + 1;
+
+} // namespace
 
 MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
 {
@@ -20,6 +27,105 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
         textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
     Cmd3_ = control(mainRow::Cmd3).hwnd;
     game_.Form_Load();
+    nameTextBoxesForScreenReaders();
+}
+
+// Screen readers ask an edit box for the name of the label before it; these boxes have none, so
+// the window gives each the name its row holds. Where the system lacks the service, as Wine does,
+// the boxes go unnamed and the game plays on.
+void MainWindow::nameTextBoxesForScreenReaders()
+{
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(accessibleNames_.GetAddressOf()))))
+        return;
+    for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+        accessibleNames_->SetHwndPropStr(
+            textBox(box), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+            wide(mainWindowRows[rowOf(box).index].accessibleName).c_str());
+}
+
+void MainWindow::releaseAccessibility()
+{
+    if (accessible_) {
+        accessible_->disconnect();
+        accessible_->Release();
+        accessible_ = nullptr;
+    }
+    for (auto& [control, object] : controlObjects_) {
+        object->disconnect();
+        object->Release();
+    }
+    controlObjects_.clear();
+    if (accessibleNames_) {
+        for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+            accessibleNames_->ClearHwndProps(textBox(box), static_cast<DWORD>(OBJID_CLIENT),
+                                             CHILDID_SELF, &PROPID_ACC_NAME, 1);
+        accessibleNames_.Reset();
+    }
+}
+
+std::vector<SpokenControl> MainWindow::spokenControls() const
+{
+    std::vector<SpokenControl> spoken;
+    for (const auto& control : controls()) {
+        const auto cell = std::ranges::find(lbl1_, control.get());
+        const bool isCell = cell != lbl1_.end();
+        const auto index = isCell ? static_cast<CellIndex>(std::distance(lbl1_.begin(), cell)) : 0;
+        const std::optional<Spoken> told =
+            spokenControl(*control->row, index, IsWindowEnabled(control->hwnd),
+                          isCell ? markOf(index) : Mark::Blank);
+        if (!told)
+            continue;
+        const LONG role = told->role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
+                          : told->role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
+                                                               : ROLE_SYSTEM_STATICTEXT;
+        spoken.push_back({control->hwnd, role, wide(told->name), told->pressable,
+                          told->role == SpokenRole::Text});
+    }
+    return spoken;
+}
+
+Mark MainWindow::markOf(CellIndex cell) const
+{
+    const PictureHandle shown = cellPictureHandle(cell);
+    return shown == markPictureHandle(Mark::X)   ? Mark::X
+           : shown == markPictureHandle(Mark::O) ? Mark::O
+                                                 : Mark::Blank;
+}
+
+// Front to back, as a click finds its control.
+std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
+{
+    const auto& all = controls();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        RECT rect;
+        if (!IsWindowVisible((*it)->hwnd) || !GetWindowRect((*it)->hwnd, &rect) ||
+            !PtInRect(&rect, screen))
+            continue;
+        if (isDecoration((*it)->row->kind))
+            return std::nullopt;
+        return static_cast<std::size_t>(spokenId((*it)->hwnd) - 1);
+    }
+    return std::nullopt;
+}
+
+long MainWindow::spokenId(HWND control) const
+{
+    long id = 0;
+    for (const auto& each : controls()) {
+        if (isDecoration(each->row->kind))
+            continue;
+        ++id;
+        if (each->hwnd == control)
+            return id;
+    }
+    return CHILDID_SELF;
+}
+
+void MainWindow::pressLater(HWND control)
+{
+    PostMessageW(hwnd(), pressMessage, reinterpret_cast<WPARAM>(control), 0);
 }
 
 void MainWindow::show(int showCommand)
@@ -91,7 +197,35 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case pressMessage: {
+        // A press that arrives while a message box holds the window does nothing, as a click.
+        const auto control = reinterpret_cast<HWND>(wParam);
+        if (IsWindowEnabled(hwnd()) && IsWindowEnabled(control))
+            return handle(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+            if (!accessible_)
+                accessible_ = new AccessibleWindow(*this, nullptr);
+            return LresultFromObject(IID_IAccessible, wParam, accessible_);
+        }
+        break;
+    case controlObjectMessage: {
+        // A cell's picture answers for its cell, as the cell's label lies over it.
+        HWND control = reinterpret_cast<HWND>(lParam);
+        const auto image = std::ranges::find(Img1_, control, &Control::hwnd);
+        if (image != Img1_.end())
+            control = lbl1_[static_cast<std::size_t>(std::distance(Img1_.begin(), image))]->hwnd;
+        if (spokenId(control) == CHILDID_SELF)
+            return 0;
+        AccessibleWindow*& object = controlObjects_[control];
+        if (!object)
+            object = new AccessibleWindow(*this, control);
+        return LresultFromObject(IID_IAccessible, wParam, object);
+    }
     case WM_DESTROY:
+        releaseAccessibility();
         PostQuitMessage(0);
         return 0;
     }
@@ -120,11 +254,13 @@ void MainWindow::assignPicture(CellIndex cell, Mark mark)
     Control& image = *Img1_.at(cell);
     image.picture = form2().picture(mark);
     InvalidateRect(image.hwnd, nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
 }
 
 void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
     EnableWindow(lbl1_.at(cell)->hwnd, enabled);
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
 }
 
 HWND MainWindow::textBox(TextBox box) const

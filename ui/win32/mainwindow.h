@@ -3,19 +3,24 @@
 
 #pragma once
 
+#include "accessible.h"
 #include "builtwindow.h"
 #include "form2.h"
 #include "game.h"
 #include "gameview.h"
 
+#include <wrl/client.h>
+
 #include <array>
+#include <map>
 #include <memory>
 
 namespace zorbelkin {
 
 // The main window: its controls hold the game's state, and it passes the clicks on the cells and
-// on "New Game" to the game. Building it starts the first game.
-class MainWindow : public BuiltWindow, public GameView {
+// on "New Game" to the game. Building it starts the first game. Screen readers find its controls
+// through Active Accessibility: the cells by name, pressed by their default action.
+class MainWindow : public BuiltWindow, public GameView, private SpokenWindow {
 public:
     // Throws std::runtime_error if a mark picture cannot be loaded.
     MainWindow();
@@ -39,7 +44,19 @@ public:
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    HWND spokenHwnd() const override { return hwnd(); }
+    std::vector<SpokenControl> spokenControls() const override;
+    std::optional<std::size_t> spokenControlAt(POINT screen) const override;
+    void pressLater(HWND control) override;
+
 private:
+    // The number by which a screen reader knows the control: 1 and up, in spokenControls' order.
+    long spokenId(HWND control) const;
+    // What cell shows, as a screen reader is told.
+    Mark markOf(CellIndex cell) const;
+    void nameTextBoxesForScreenReaders();
+    void releaseAccessibility();
+
     // The picture holder, created hidden on first use.
     Form2& form2() const;
     HWND textBox(TextBox box) const;
@@ -51,6 +68,11 @@ private:
     HWND Cmd3_ = nullptr;
     HWND focused_ = nullptr; // the control that had the focus when the window lost it
     mutable std::unique_ptr<Form2> form2_;
+    // One reference each, created on a screen reader's asking: the client area's object, and the
+    // objects of single controls by their windows.
+    AccessibleWindow* accessible_ = nullptr;
+    std::map<HWND, AccessibleWindow*> controlObjects_;
+    Microsoft::WRL::ComPtr<IAccPropServices> accessibleNames_; // where the system offers it
     Game game_{*this};
 };
 

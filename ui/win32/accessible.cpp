@@ -1,0 +1,382 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#include "accessible.h"
+
+#include "spoken.h"
+
+#include <algorithm>
+
+namespace zorbelkin {
+namespace {
+
+BSTR bstr(const std::wstring& text)
+{
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
+
+std::wstring windowText(HWND hwnd)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return text;
+}
+
+VARIANT childVariant(long id)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+} // namespace
+
+HRESULT AccessibleWindow::QueryInterface(REFIID id, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        *object = static_cast<IAccessible*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG AccessibleWindow::AddRef()
+{
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
+
+ULONG AccessibleWindow::Release()
+{
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0)
+        delete this;
+    return static_cast<ULONG>(left);
+}
+
+// Screen readers reach this object through IAccessible itself, not through automation.
+HRESULT AccessibleWindow::GetTypeInfoCount(UINT* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::GetTypeInfo(UINT, LCID, ITypeInfo**)
+{
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleWindow::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*)
+{
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleWindow::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                 UINT*)
+{
+    return E_NOTIMPL;
+}
+
+std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRESULT& result) const
+{
+    result = S_OK;
+    if (!window_) {
+        result = E_FAIL;
+        return std::nullopt;
+    }
+    if (child.vt != VT_I4) {
+        result = E_INVALIDARG;
+        return std::nullopt;
+    }
+    const std::vector<SpokenControl> controls = window_->spokenControls();
+    if (self_) {
+        const auto found = std::ranges::find(controls, self_, &SpokenControl::hwnd);
+        if (child.lVal == CHILDID_SELF && found != controls.end())
+            return *found;
+        result = E_INVALIDARG;
+        return std::nullopt;
+    }
+    if (child.lVal == CHILDID_SELF)
+        return std::nullopt;
+    if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > controls.size()) {
+        result = E_INVALIDARG;
+        return std::nullopt;
+    }
+    return controls[static_cast<std::size_t>(child.lVal) - 1];
+}
+
+HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
+{
+    if (!parent)
+        return E_POINTER;
+    *parent = nullptr;
+    if (!window_)
+        return E_FAIL;
+    return AccessibleObjectFromWindow(window_->spokenHwnd(),
+                                      static_cast<DWORD>(self_ ? OBJID_CLIENT : OBJID_WINDOW),
+                                      IID_IDispatch, reinterpret_cast<void**>(parent));
+}
+
+HRESULT AccessibleWindow::get_accChildCount(long* count)
+{
+    if (!count)
+        return E_POINTER;
+    if (!window_)
+        return E_FAIL;
+    *count = self_ ? 0 : static_cast<long>(window_->spokenControls().size());
+    return S_OK;
+}
+
+// The children are simple elements, answered by this object.
+HRESULT AccessibleWindow::get_accChild(VARIANT child, IDispatch** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    HRESULT result;
+    control(child, result);
+    return FAILED(result) ? result : S_FALSE;
+}
+
+HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name)
+{
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    *name = bstr(spoken ? spoken->name : windowText(window_->spokenHwnd()));
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    if (!spoken || !spoken->hasValue)
+        return DISP_E_MEMBERNOTFOUND;
+    *value = bstr(windowText(spoken->hwnd));
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::get_accDescription(VARIANT, BSTR* description)
+{
+    if (description)
+        *description = nullptr;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role)
+{
+    if (!role)
+        return E_POINTER;
+    VariantInit(role);
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    role->vt = VT_I4;
+    role->lVal = spoken ? spoken->role : ROLE_SYSTEM_CLIENT;
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::get_accState(VARIANT child, VARIANT* state)
+{
+    if (!state)
+        return E_POINTER;
+    VariantInit(state);
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    const HWND hwnd = spoken ? spoken->hwnd : window_->spokenHwnd();
+    long flags = 0;
+    if (!IsWindowEnabled(hwnd))
+        flags |= STATE_SYSTEM_UNAVAILABLE;
+    if (!IsWindowVisible(hwnd))
+        flags |= STATE_SYSTEM_INVISIBLE;
+    if (spoken && GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP)
+        flags |= STATE_SYSTEM_FOCUSABLE;
+    if (GetFocus() == hwnd)
+        flags |= STATE_SYSTEM_FOCUSED;
+    state->vt = VT_I4;
+    state->lVal = flags;
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::get_accHelp(VARIANT, BSTR* help)
+{
+    if (help)
+        *help = nullptr;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleWindow::get_accHelpTopic(BSTR* file, VARIANT, long* topic)
+{
+    if (file)
+        *file = nullptr;
+    if (topic)
+        *topic = 0;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+// No control has an access key.
+HRESULT AccessibleWindow::get_accKeyboardShortcut(VARIANT, BSTR* shortcut)
+{
+    if (shortcut)
+        *shortcut = nullptr;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleWindow::get_accFocus(VARIANT* focused)
+{
+    if (!focused)
+        return E_POINTER;
+    VariantInit(focused);
+    if (!window_)
+        return E_FAIL;
+    const HWND focus = GetFocus();
+    if (self_) {
+        if (focus != self_)
+            return S_FALSE;
+        *focused = childVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    const std::vector<SpokenControl> controls = window_->spokenControls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].hwnd == focus) {
+            *focused = childVariant(static_cast<long>(i) + 1);
+            return S_OK;
+        }
+    }
+    if (focus == window_->spokenHwnd()) {
+        *focused = childVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    return S_FALSE;
+}
+
+// Nothing on the board is selected.
+HRESULT AccessibleWindow::get_accSelection(VARIANT* selected)
+{
+    if (!selected)
+        return E_POINTER;
+    VariantInit(selected);
+    return S_FALSE;
+}
+
+HRESULT AccessibleWindow::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    if (!action)
+        return E_POINTER;
+    *action = nullptr;
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    if (!spoken || !spoken->pressable)
+        return DISP_E_MEMBERNOTFOUND;
+    *action = bstr(wide(pressActionName));
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::accSelect(long, VARIANT)
+{
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleWindow::accLocation(long* left, long* top, long* width, long* height,
+                                      VARIANT child)
+{
+    if (!left || !top || !width || !height)
+        return E_POINTER;
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    RECT rect{};
+    if (spoken) {
+        GetWindowRect(spoken->hwnd, &rect);
+    } else {
+        GetClientRect(window_->spokenHwnd(), &rect);
+        MapWindowPoints(window_->spokenHwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    *left = rect.left;
+    *top = rect.top;
+    *width = rect.right - rect.left;
+    *height = rect.bottom - rect.top;
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::accNavigate(long, VARIANT, VARIANT* end)
+{
+    if (end)
+        VariantInit(end);
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
+{
+    if (!child)
+        return E_POINTER;
+    VariantInit(child);
+    if (!window_)
+        return E_FAIL;
+    const POINT point{left, top};
+    if (self_) {
+        RECT rect{};
+        GetWindowRect(self_, &rect);
+        if (!PtInRect(&rect, point))
+            return S_FALSE;
+        *child = childVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    RECT client{};
+    GetClientRect(window_->spokenHwnd(), &client);
+    MapWindowPoints(window_->spokenHwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    if (!PtInRect(&client, point))
+        return S_FALSE;
+    const std::optional<std::size_t> hit = window_->spokenControlAt(point);
+    *child = childVariant(hit ? static_cast<long>(*hit) + 1 : CHILDID_SELF);
+    return S_OK;
+}
+
+// The press runs once control is back in the message loop, so that a message box it raises does
+// not hold up the screen reader's call.
+HRESULT AccessibleWindow::accDoDefaultAction(VARIANT child)
+{
+    HRESULT result;
+    const std::optional<SpokenControl> spoken = control(child, result);
+    if (FAILED(result))
+        return result;
+    if (!spoken || !spoken->pressable)
+        return DISP_E_MEMBERNOTFOUND;
+    window_->pressLater(spoken->hwnd);
+    return S_OK;
+}
+
+HRESULT AccessibleWindow::put_accName(VARIANT, BSTR)
+{
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleWindow::put_accValue(VARIANT, BSTR)
+{
+    return E_NOTIMPL;
+}
+
+} // namespace zorbelkin

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "winapi.h"
+
+#include <oleacc.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorbelkin {
+
+// What a screen reader may know of one control of a window.
+struct SpokenControl {
+    HWND hwnd = nullptr;
+    LONG role = ROLE_SYSTEM_STATICTEXT;
+    std::wstring name;
+    bool pressable = false; // offers the press action, which does what a click does
+    bool hasValue = false;  // a text box, whose value is its text
+};
+
+// The window that an AccessibleWindow speaks for.
+class SpokenWindow {
+public:
+    virtual HWND spokenHwnd() const = 0;
+    // The controls a screen reader is told of, back to front; pictures and lines are left out.
+    virtual std::vector<SpokenControl> spokenControls() const = 0;
+    // The index in spokenControls of the front-most control at a point of the screen, as a click
+    // would find it; none where that is a picture, a line or no control.
+    virtual std::optional<std::size_t> spokenControlAt(POINT screen) const = 0;
+    // Does what a left click on the control does, once control is back in the message loop.
+    virtual void pressLater(HWND control) = 0;
+
+protected:
+    ~SpokenWindow() = default;
+};
+
+// The Active Accessibility object of a window's client area: the window and, as simple children
+// numbered from 1 in spokenControls' order, its controls. Made for one control, it is that
+// control's own object, with the same answers and no children, for a screen reader that finds
+// the control's window first, as AccessibleObjectFromPoint does. It serves the window until the
+// window calls disconnect(); after that it answers every question with E_FAIL.
+class AccessibleWindow final : public IAccessible {
+public:
+    // control is a spoken control's window, or null for the whole client area.
+    AccessibleWindow(SpokenWindow& window, HWND control) : window_(&window), self_(control) {}
+    void disconnect() { window_ = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override;
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focused) override;
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selected) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override;
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+
+private:
+    ~AccessibleWindow() = default;
+    // The control that child names, or none for the whole client area (CHILDID_SELF of a window's
+    // object). E_INVALIDARG in result for a child that does not exist.
+    std::optional<SpokenControl> control(const VARIANT& child, HRESULT& result) const;
+
+    SpokenWindow* window_;
+    HWND self_;
+    LONG references_ = 1;
+};
+
+} // namespace zorbelkin
