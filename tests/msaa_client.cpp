@@ -50,7 +50,8 @@ VARIANT child(long id)
     return v;
 }
 
-std::string text(IAccessible* object, long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
+std::string text(IAccessible* object, long id,
+                 HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
 {
     BSTR value = nullptr;
     if ((object->*get)(child(id), &value) != S_OK)
@@ -65,7 +66,8 @@ std::string name(IAccessible* object, long id)
     return text(object, id, &IAccessible::get_accName);
 }
 
-long numberOf(IAccessible* object, long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+long numberOf(IAccessible* object, long id,
+              HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
 {
     VARIANT value;
     VariantInit(&value);
@@ -139,9 +141,9 @@ int main()
 
     {
         ComPtr<IUnknown> service;
-        const HRESULT made = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                              IID_IUnknown,
-                                              reinterpret_cast<void**>(service.GetAddressOf()));
+        const HRESULT made =
+            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                             reinterpret_cast<void**>(service.GetAddressOf()));
         std::printf("the annotation service (CLSID_AccPropServices): %s (0x%08lx)\n",
                     SUCCEEDED(made) ? "offered" : "not offered", static_cast<unsigned long>(made));
     }
@@ -150,8 +152,8 @@ int main()
     for (zorbelkin::CellIndex i = 0; i < zorbelkin::cellCount; ++i) {
         const long id = idOf(cellSpokenName(i, Mark::Blank));
         cells.push_back(id);
-        check(id != 0 && numberOf(board.Get(), id, &IAccessible::get_accRole) ==
-                             ROLE_SYSTEM_PUSHBUTTON &&
+        check(id != 0 &&
+                  numberOf(board.Get(), id, &IAccessible::get_accRole) == ROLE_SYSTEM_PUSHBUTTON &&
                   text(board.Get(), id, &IAccessible::get_accDefaultAction) == "Press",
               "\"" + cellSpokenName(i, Mark::Blank) + "\" is a push button with the action Press");
     }
@@ -179,7 +181,8 @@ int main()
             hits += ok;
             if (!ok)
                 check(false, "the point (" + std::to_string(p.x) + ", " + std::to_string(p.y) +
-                                 ") finds " + (found ? name(found.Get(), foundChild.lVal) : "nothing") +
+                                 ") finds " +
+                                 (found ? name(found.Get(), foundChild.lVal) : "nothing") +
                                  ", not " + cellSpokenName(i, Mark::Blank));
         }
     }
@@ -216,7 +219,8 @@ int main()
           "player 1's score reads " + text(board.Get(), score, &IAccessible::get_accValue));
     check(name(board.Get(), cells[5]) == cellSpokenName(5, Mark::Blank),
           "the press made while the box was open did nothing");
-    std::printf(failures ? "FAIL: %d checks failed\n" : "PASS: played through Active Accessibility\n",
+    std::printf(failures ? "FAIL: %d checks failed\n"
+                         : "PASS: played through Active Accessibility\n",
                 failures);
     CoUninitialize();
     return failures ? 1 : 0;

@@ -124,6 +124,9 @@ def message_box(app):
 
 
 def main():
+    # The accessibility bus starts on the first question, and the registry with it; the game
+    # starts only once both answer, or under load it may look for the bus before it is there.
+    wait_for("the accessibility bus", lambda: Atspi.get_desktop(0) is not None)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     game = subprocess.Popen([sys.argv[1]], env=env)
     try:

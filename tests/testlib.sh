@@ -39,14 +39,24 @@ until_true() {
     done
 }
 
-# start_xvfb FOLDER: starts Xvfb on a display it picks itself, waits until it answers and exports
-# DISPLAY. Sets xvfb_pid; FOLDER keeps its log.
+# start_xvfb FOLDER: starts Xvfb on a display of its own, waits until it answers and exports
+# DISPLAY. Sets xvfb_pid; FOLDER keeps its log. The number is drawn at random rather than the
+# lowest free one, which a test that has just ended may still be giving up: tests run side by
+# side, and a client could then reach the old server, or none.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
-    xvfb_pid=$!
-    until_true 20 test -s "$1/display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
-    export DISPLAY=:$(cat "$1/display")
-    until_true 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
+    local attempt number
+    for attempt in 1 2 3 4 5; do
+        number=$((100 + RANDOM % 900))
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp 2>"$1/xvfb.log" &
+        xvfb_pid=$!
+        export DISPLAY=:$number
+        # A display already in use makes Xvfb end at once; then another number is tried.
+        until_true 20 eval 'xdpyinfo >/dev/null 2>&1 || ! kill -0 "$xvfb_pid" 2>/dev/null' || true
+        kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && return
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    done
+    fail "Xvfb did not start: $(cat "$1/xvfb.log")"
 }
 
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,

@@ -26,7 +26,7 @@ on_display
 openbox >"$scratch/openbox.log" 2>&1 &
 helper_pids+=($!)
 until_true 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start: $(cat "$scratch/openbox.log")"
+    fail "openbox did not start on $DISPLAY: $(cat "$scratch/openbox.log")"
 
 # title_bar WINDOW FILE: cuts the window manager's title bar of WINDOW out of the screen.
 title_bar() {
@@ -61,11 +61,13 @@ startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
     fail "the window's X11 class is \"$class\", the desktop entry's StartupWMClass \"$startup_class\""
 echo "StartupWMClass=$startup_class matches the window's class"
 
-# X completes the top row.
+# X completes the top row, once openbox has framed and activated the window: a click while it
+# still places the window may land beside the cell.
+until_true 10 active "$window" || fail "openbox did not activate the game's window"
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 for cell in 0 3 1 4 2; do click "$(cell_middle_x $cell)" "$(cell_middle_y $cell)"; done
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZORBELKIN$' | head -n 1)
-[ -n "$box" ] || fail "no \"ZORBELKIN\" box after a completed line"
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZORBELKIN$' | head -n 1) || true
+[ -n "$box" ] || fail "no \"ZORBELKIN\" box within 20 s of completing a line"
 xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$window")" ||
     fail "the box is not transient for the game's window"
 until_true 10 active "$box" || fail "openbox did not activate the box"
