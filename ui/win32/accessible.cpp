@@ -6,6 +6,7 @@
 #include "spoken.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace zorbelkin {
 namespace {
@@ -145,32 +146,41 @@ HRESULT AccessibleWindow::get_accChild(VARIANT child, IDispatch** object)
     return FAILED(result) ? result : S_FALSE;
 }
 
-HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name)
+HRESULT AccessibleWindow::text(
+    const VARIANT& child, BSTR* text,
+    const std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>& pick)
+    const
 {
-    if (!name)
+    if (!text)
         return E_POINTER;
-    *name = nullptr;
+    *text = nullptr;
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
-    *name = bstr(spoken ? spoken->name : windowText(window_->spokenHwnd()));
+    const std::optional<std::wstring> picked = pick(spoken);
+    if (!picked)
+        return DISP_E_MEMBERNOTFOUND;
+    *text = bstr(*picked);
     return S_OK;
 }
 
+HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name)
+{
+    return text(child, name, [this](const std::optional<SpokenControl>& spoken) {
+        return spoken ? spoken->name : windowText(window_->spokenHwnd());
+    });
+}
+
+// A text box's value is its text.
 HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = nullptr;
-    HRESULT result;
-    const std::optional<SpokenControl> spoken = control(child, result);
-    if (FAILED(result))
-        return result;
-    if (!spoken || !spoken->hasValue)
-        return DISP_E_MEMBERNOTFOUND;
-    *value = bstr(windowText(spoken->hwnd));
-    return S_OK;
+    return text(child, value,
+                [](const std::optional<SpokenControl>& spoken) -> std::optional<std::wstring> {
+                    if (!spoken || !spoken->hasValue)
+                        return std::nullopt;
+                    return windowText(spoken->hwnd);
+                });
 }
 
 HRESULT AccessibleWindow::get_accDescription(VARIANT, BSTR* description)
@@ -281,17 +291,12 @@ HRESULT AccessibleWindow::get_accSelection(VARIANT* selected)
 
 HRESULT AccessibleWindow::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    if (!action)
-        return E_POINTER;
-    *action = nullptr;
-    HRESULT result;
-    const std::optional<SpokenControl> spoken = control(child, result);
-    if (FAILED(result))
-        return result;
-    if (!spoken || !spoken->pressable)
-        return DISP_E_MEMBERNOTFOUND;
-    *action = bstr(wide(pressActionName));
-    return S_OK;
+    return text(child, action,
+                [](const std::optional<SpokenControl>& spoken) -> std::optional<std::wstring> {
+                    if (!spoken || !spoken->pressable)
+                        return std::nullopt;
+                    return wide(pressActionName);
+                });
 }
 
 HRESULT AccessibleWindow::accSelect(long, VARIANT)

@@ -7,6 +7,7 @@
 
 #include <oleacc.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,6 +88,12 @@ private:
     // The control that child names, or none for the whole client area (CHILDID_SELF of a window's
     // object). E_INVALIDARG in result for a child that does not exist.
     std::optional<SpokenControl> control(const VARIANT& child, HRESULT& result) const;
+    // Answers a question for a text: the text that pick chooses for the control child names (none
+    // for the window itself), or DISP_E_MEMBERNOTFOUND where pick chooses none.
+    HRESULT
+    text(const VARIANT& child, BSTR* text,
+         const std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>&
+             pick) const;
 
     SpokenWindow* window_;
     HWND self_;
