@@ -36,8 +36,8 @@ struct Spoken {
 
 // What a screen reader is told of member (0 for a row of one control, the cell for a cell array)
 // of row, while the control is enabled or not; mark is what a cell shows. Decoration is not told
-// of: none. Cells are push buttons named by place and mark, pressable
-// while free; text boxes carry their row's spoken name; the button and the labels their text.
+// of: none. Cells are push buttons named by place and mark, pressable while free; text boxes carry
+// their row's spoken name; the button and the labels their text.
 std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
 
 } // namespace zorbelkin

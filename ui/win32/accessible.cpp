@@ -16,13 +16,6 @@ BSTR bstr(const std::wstring& text)
     return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 
-std::wstring windowText(HWND hwnd)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
-    return text;
-}
-
 VARIANT childVariant(long id)
 {
     VARIANT v;
@@ -146,10 +139,7 @@ HRESULT AccessibleWindow::get_accChild(VARIANT child, IDispatch** object)
     return FAILED(result) ? result : S_FALSE;
 }
 
-HRESULT AccessibleWindow::text(
-    const VARIANT& child, BSTR* text,
-    const std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>& pick)
-    const
+HRESULT AccessibleWindow::text(const VARIANT& child, BSTR* text, const PickText& pick) const
 {
     if (!text)
         return E_POINTER;
@@ -190,42 +180,43 @@ HRESULT AccessibleWindow::get_accDescription(VARIANT, BSTR* description)
     return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role)
+HRESULT AccessibleWindow::number(const VARIANT& child, VARIANT* number,
+                                 const PickNumber& pick) const
 {
-    if (!role)
+    if (!number)
         return E_POINTER;
-    VariantInit(role);
+    VariantInit(number);
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
-    role->vt = VT_I4;
-    role->lVal = spoken ? spoken->role : ROLE_SYSTEM_CLIENT;
+    number->vt = VT_I4;
+    number->lVal = pick(spoken);
     return S_OK;
+}
+
+HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role)
+{
+    return number(child, role, [](const std::optional<SpokenControl>& spoken) {
+        return spoken ? spoken->role : ROLE_SYSTEM_CLIENT;
+    });
 }
 
 HRESULT AccessibleWindow::get_accState(VARIANT child, VARIANT* state)
 {
-    if (!state)
-        return E_POINTER;
-    VariantInit(state);
-    HRESULT result;
-    const std::optional<SpokenControl> spoken = control(child, result);
-    if (FAILED(result))
-        return result;
-    const HWND hwnd = spoken ? spoken->hwnd : window_->spokenHwnd();
-    long flags = 0;
-    if (!IsWindowEnabled(hwnd))
-        flags |= STATE_SYSTEM_UNAVAILABLE;
-    if (!IsWindowVisible(hwnd))
-        flags |= STATE_SYSTEM_INVISIBLE;
-    if (spoken && GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP)
-        flags |= STATE_SYSTEM_FOCUSABLE;
-    if (GetFocus() == hwnd)
-        flags |= STATE_SYSTEM_FOCUSED;
-    state->vt = VT_I4;
-    state->lVal = flags;
-    return S_OK;
+    return number(child, state, [this](const std::optional<SpokenControl>& spoken) {
+        const HWND hwnd = spoken ? spoken->hwnd : window_->spokenHwnd();
+        long flags = 0;
+        if (!IsWindowEnabled(hwnd))
+            flags |= STATE_SYSTEM_UNAVAILABLE;
+        if (!IsWindowVisible(hwnd))
+            flags |= STATE_SYSTEM_INVISIBLE;
+        if (spoken && GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP)
+            flags |= STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == hwnd)
+            flags |= STATE_SYSTEM_FOCUSED;
+        return flags;
+    });
 }
 
 HRESULT AccessibleWindow::get_accHelp(VARIANT, BSTR* help)

@@ -88,12 +88,14 @@ private:
     // The control that child names, or none for the whole client area (CHILDID_SELF of a window's
     // object). E_INVALIDARG in result for a child that does not exist.
     std::optional<SpokenControl> control(const VARIANT& child, HRESULT& result) const;
-    // Answers a question for a text: the text that pick chooses for the control child names (none
-    // for the window itself), or DISP_E_MEMBERNOTFOUND where pick chooses none.
-    HRESULT
-    text(const VARIANT& child, BSTR* text,
-         const std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>&
-             pick) const;
+    // What a question asks of the control that child names (none for the window itself).
+    using PickText =
+        std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>;
+    using PickNumber = std::function<long(const std::optional<SpokenControl>&)>;
+    // Answers a question for a text: what pick gives, or DISP_E_MEMBERNOTFOUND where it gives none.
+    HRESULT text(const VARIANT& child, BSTR* text, const PickText& pick) const;
+    // Answers a question for a number, a role or state flags: what pick gives.
+    HRESULT number(const VARIANT& child, VARIANT* number, const PickNumber& pick) const;
 
     SpokenWindow* window_;
     HWND self_;

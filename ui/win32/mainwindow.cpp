@@ -15,6 +15,8 @@ namespace {
 // Posted by a screen reader's press, with the control to press in wParam.
 constexpr UINT pressMessage = WM_APP + 1;
 
+constexpr std::array allTextBoxes{TextBox::Txt1, TextBox::txt2, TextBox::txt3};
+
 } // namespace
 
 MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
@@ -23,7 +25,7 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
         Img1_[i] = &control(mainRow::Img1, i);
         lbl1_[i] = &control(mainRow::lbl1, i);
     }
-    for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+    for (const TextBox box : allTextBoxes)
         textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
     Cmd3_ = control(mainRow::Cmd3).hwnd;
     game_.Form_Load();
@@ -31,15 +33,15 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
 }
 
 // Screen readers ask an edit box for the name of the label before it; these boxes have none, so
-// the window gives each the name its row holds. Where the system lacks the service, as Wine does,
-// the boxes go unnamed and the game plays on.
+// the window gives each the name its row holds. Where the system lacks the service, the boxes'
+// own objects go unnamed and the game plays on.
 void MainWindow::nameTextBoxesForScreenReaders()
 {
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices,
                                 reinterpret_cast<void**>(accessibleNames_.GetAddressOf()))))
         return;
-    for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+    for (const TextBox box : allTextBoxes)
         accessibleNames_->SetHwndPropStr(
             textBox(box), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
             wide(mainWindowRows[rowOf(box).index].accessibleName).c_str());
@@ -58,7 +60,7 @@ void MainWindow::releaseAccessibility()
     }
     controlObjects_.clear();
     if (accessibleNames_) {
-        for (const TextBox box : {TextBox::Txt1, TextBox::txt2, TextBox::txt3})
+        for (const TextBox box : allTextBoxes)
             accessibleNames_->ClearHwndProps(textBox(box), static_cast<DWORD>(OBJID_CLIENT),
                                              CHILDID_SELF, &PROPID_ACC_NAME, 1);
         accessibleNames_.Reset();
@@ -270,10 +272,7 @@ HWND MainWindow::textBox(TextBox box) const
 
 std::string MainWindow::text(TextBox box) const
 {
-    const HWND hwnd = textBox(box);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
-    return utf8(text);
+    return utf8(windowText(textBox(box)));
 }
 
 void MainWindow::setText(TextBox box, const std::string& text)

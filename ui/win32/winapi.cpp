@@ -27,4 +27,11 @@ std::string utf8(std::wstring_view text)
     return bytes;
 }
 
+std::wstring windowText(HWND hwnd)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return text;
+}
+
 } // namespace zorbelkin

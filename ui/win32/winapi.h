@@ -19,5 +19,7 @@ namespace zorbelkin {
 
 std::wstring wide(std::string_view utf8);
 std::string utf8(std::wstring_view text);
+// The text of a window or control.
+std::wstring windowText(HWND hwnd);
 
 } // namespace zorbelkin
