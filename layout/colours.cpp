@@ -3,9 +3,39 @@
 
 #include "colours.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace zorbelkin {
+namespace {
+
+double luminance(Rgb c)
+{
+    const auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+// step of 255 parts of the way from a to b.
+Rgb mix(Rgb a, Rgb b, int step)
+{
+    const auto channel = [step](int from, int to) {
+        return from + static_cast<int>(std::lround((to - from) * step / 255.0));
+    };
+    return {channel(a.red, b.red), channel(a.green, b.green), channel(a.blue, b.blue)};
+}
+
+constexpr std::uint32_t opaque(Rgb c)
+{
+    return 0xff000000U | std::uint32_t(c.red) << 16 | std::uint32_t(c.green) << 8 |
+           std::uint32_t(c.blue);
+}
+
+} // namespace
 
 BoardColours boardColours(Rgb titleBarText, Rgb windowText)
 {
@@ -13,6 +43,64 @@ BoardColours boardColours(Rgb titleBarText, Rgb windowText)
     const Rgb ground = lightness(titleBarText) >= enoughContrast ? titleBarText : white;
     const bool readable = std::abs(lightness(windowText) - lightness(ground)) >= enoughContrast;
     return {ground, readable ? windowText : black};
+}
+
+double contrast(Rgb a, Rgb b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+Rgb readableInk(Rgb ink, Rgb ground)
+{
+    const Rgb extreme = contrast(black, ground) >= contrast(white, ground) ? black : white;
+    for (int step = 0; step < 255; ++step) {
+        const Rgb candidate = mix(ink, extreme, step);
+        if (contrast(candidate, ground) >= readableContrast)
+            return candidate;
+    }
+    // A mid grey ground sets off neither black nor white that well; the extreme is the best there
+    // is, and at least 4.58 : 1, the square root of 21.
+    return extreme;
+}
+
+void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb ground)
+{
+    constexpr std::uint32_t paper = opaque(white);
+    const std::uint32_t fill = opaque(ground);
+    if (fill == paper)
+        return;
+    std::vector<std::size_t> pending;
+    const auto reach = [&](int x, int y) {
+        const std::size_t at = std::size_t(y) * width + x;
+        if (pixels[at] == paper) {
+            pixels[at] = fill;
+            pending.push_back(at);
+        }
+    };
+    for (int x = 0; x < width; ++x) {
+        reach(x, 0);
+        reach(x, height - 1);
+    }
+    for (int y = 0; y < height; ++y) {
+        reach(0, y);
+        reach(width - 1, y);
+    }
+    while (!pending.empty()) {
+        const std::size_t at = pending.back();
+        pending.pop_back();
+        const int x = int(at % width);
+        const int y = int(at / width);
+        if (x > 0)
+            reach(x - 1, y);
+        if (x + 1 < width)
+            reach(x + 1, y);
+        if (y > 0)
+            reach(x, y - 1);
+        if (y + 1 < height)
+            reach(x, y + 1);
+    }
 }
 
 } // namespace zorbelkin

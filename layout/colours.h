@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 namespace zorbelkin {
 
 struct Rgb {
@@ -36,5 +39,25 @@ struct BoardColours {
 // ground is white. The window text colour is kept unless it would vanish into the ground, as a
 // dark theme's light text would; then the ink is black.
 BoardColours boardColours(Rgb titleBarText, Rgb windowText);
+
+// The contrast of two colours by WCAG 2.1, from 1 for the same luminance to 21 for black and
+// white, the same either way round.
+double contrast(Rgb a, Rgb b);
+
+// The contrast that readableInk gives: WCAG 2.1's enhanced level for text (success criterion
+// 1.4.6). Its minimum, 4.5 (1.4.3), would hold for the colour but not for the strokes of small
+// anti-aliased text, whose darkest pixels come out a little lighter.
+inline constexpr double readableContrast = 7.0;
+
+// The colour to write text of colour ink in on ground. That is ink itself where it reaches
+// readableContrast; else ink taken towards black or white, whichever ground sets off better, just
+// far enough to reach it, so that a muted ink, such as a disabled control's, stays muted. Where
+// neither black nor white reaches it, the better of the two.
+Rgb readableInk(Rgb ink, Rgb ground);
+
+// Lays a picture drawn on white onto ground: the white pixels that white joins to the picture's
+// edge, side by side rather than corner to corner, take ground's colour; the white the picture
+// encloses stays. pixels holds width x height opaque pixels, row after row, each as 0xAARRGGBB.
+void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb ground);
 
 } // namespace zorbelkin

@@ -8,6 +8,9 @@
 
 #include <QTest>
 
+#include <map>
+#include <vector>
+
 using namespace zorbelkin;
 
 Q_DECLARE_METATYPE(zorbelkin::Rgb)
@@ -18,6 +21,10 @@ class TestLayout : public QObject {
 private slots:
     void boardTakesALightTitleBarColourAndReadableInk_data();
     void boardTakesALightTitleBarColourAndReadableInk();
+    void mutedInkMovesJustFarEnoughToRead_data();
+    void mutedInkMovesJustFarEnoughToRead();
+    void midGreyGroundGetsTheBetterOfBlackAndWhite();
+    void pictureMarginTakesTheGroundButEnclosedWhiteStays();
     void focusRunsFromNewGameThroughTheScores();
     void eachMarkIsItsHoldersPicture();
     void largeRenditionMustBeFourTimesTheSmall();
@@ -65,6 +72,81 @@ void TestLayout::boardTakesALightTitleBarColourAndReadableInk()
     QFETCH(Rgb, ink);
     const BoardColours board = boardColours(titleBarText, windowText);
     QCOMPARE(text(board.ground) + u'/' + text(board.ink), text(ground) + u'/' + text(ink));
+}
+
+void TestLayout::mutedInkMovesJustFarEnoughToRead_data()
+{
+    QTest::addColumn<Rgb>("ink");
+    QTest::addColumn<Rgb>("ground");
+    QTest::addColumn<int>("direction"); // 0 kept, -1 darker, 1 lighter
+    QTest::newRow("7.00 : 1 on white is kept") << Rgb{89, 89, 89} << white << 0;
+    QTest::newRow("6.90 : 1 on white darkens") << Rgb{90, 90, 90} << white << -1;
+    QTest::newRow("pale grey on light grey") << Rgb{193, 193, 193} << Rgb{239, 239, 239} << -1;
+    QTest::newRow("dim grey on dark grey") << Rgb{110, 110, 110} << Rgb{61, 61, 61} << 1;
+    QTest::newRow("ink the colour of its ground") << Rgb{61, 61, 61} << Rgb{61, 61, 61} << 1;
+    QTest::newRow("light ink on a ground that sets off black")
+        << Rgb{200, 200, 200} << Rgb{150, 150, 150} << -1;
+    QTest::newRow("pink stays pink") << Rgb{230, 150, 170} << white << -1;
+}
+
+// The ink keeps its hue and as much of its lightness as the contrast allows.
+void TestLayout::mutedInkMovesJustFarEnoughToRead()
+{
+    QFETCH(Rgb, ink);
+    QFETCH(Rgb, ground);
+    QFETCH(int, direction);
+    const Rgb readable = readableInk(ink, ground);
+    const double reached = contrast(readable, ground);
+    QVERIFY2(reached >= readableContrast, qPrintable(text(readable)));
+    if (direction == 0)
+        QCOMPARE(text(readable), text(ink));
+    else
+        QVERIFY2(reached < readableContrast + 0.1, qPrintable(QString::number(reached)));
+    const auto moved = [&](int from, int to) { return direction * (to - from) >= 0; };
+    QVERIFY(moved(ink.red, readable.red) && moved(ink.green, readable.green) &&
+            moved(ink.blue, readable.blue));
+    QVERIFY((readable.red > readable.blue) == (ink.red > ink.blue));
+    QVERIFY((readable.blue > readable.green) == (ink.blue > ink.green));
+}
+
+// Neither reaches the contrast wanted on these grounds.
+void TestLayout::midGreyGroundGetsTheBetterOfBlackAndWhite()
+{
+    QCOMPARE(text(readableInk({130, 130, 130}, {118, 118, 118})), text(black));
+    QCOMPARE(text(readableInk({100, 100, 100}, {115, 115, 115})), text(white));
+}
+
+// Pictures as rows of pixels: '.' white, '#' grey, '~' nearly white, 'g' the ground.
+void TestLayout::pictureMarginTakesTheGroundButEnclosedWhiteStays()
+{
+    constexpr Rgb ground{255, 232, 144};
+    const std::map<char, std::uint32_t> colours{
+        {'.', 0xffffffffU}, {'#', 0xff808080U}, {'~', 0xfffeffffU}, {'g', 0xffffe890U}};
+    const auto pixelsOf = [&](const QString& rows) {
+        std::vector<std::uint32_t> pixels;
+        for (const QChar c : QString(rows).remove(u'/'))
+            pixels.push_back(colours.at(c.toLatin1()));
+        return pixels;
+    };
+    const auto rowsOf = [&](const std::vector<std::uint32_t>& pixels, int width) {
+        QString rows;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            if (i > 0 && i % width == 0)
+                rows += u'/';
+            for (const auto& [letter, colour] : colours)
+                if (colour == pixels[i])
+                    rows += QLatin1Char(letter);
+        }
+        return rows;
+    };
+    // The white in the middle meets the outside white only corner to corner.
+    std::vector<std::uint32_t> picture = pixelsOf("~...../.##.../.#.#../..##../......");
+    layOnGround(picture, 6, 5, ground);
+    QCOMPARE(rowsOf(picture, 6), QStringLiteral("~ggggg/g##ggg/g#.#gg/gg##gg/gggggg"));
+
+    std::vector<std::uint32_t> onWhite = pixelsOf("..../.#../....");
+    layOnGround(onWhite, 4, 3, white);
+    QCOMPARE(rowsOf(onWhite, 4), QStringLiteral("..../.#../...."));
 }
 
 // Labels, images, lines and the disabled turn box never take the focus.
