@@ -75,7 +75,8 @@ void ImageControl::paintEvent(QPaintEvent*)
     const QRect target = stretch_ ? rect() : QRect(QPoint(0, 0), picture_->size());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(target, picture_->renditionFor(target.size() * devicePixelRatio()));
+    painter.drawPixmap(target, picture_->renditionFor(target.size() * devicePixelRatio(),
+                                                      palette().color(QPalette::Window)));
 }
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)

@@ -48,7 +48,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Shows a shared picture at its own size from the top left, or stretched over the whole control.
+// Shows a shared picture at its own size from the top left, or stretched over the whole control,
+// with its white margin in the window colour, so that it lies on the board.
 // Without a picture it draws nothing and the window shows through.
 class ImageControl : public QWidget {
     Q_OBJECT

@@ -3,24 +3,9 @@
 
 #include "looks.h"
 
-#include "colours.h"
-
 #include <QStringList>
 
 namespace zorbelkin {
-namespace {
-
-Rgb rgb(const QColor& c)
-{
-    return {c.red(), c.green(), c.blue()};
-}
-
-QColor qtColour(Rgb c)
-{
-    return {c.red, c.green, c.blue};
-}
-
-} // namespace
 
 QFont qtFont(const Face& face)
 {
@@ -42,6 +27,9 @@ QPalette boardPalette(QPalette desktop)
                      rgb(desktop.color(QPalette::Active, QPalette::WindowText)));
     desktop.setColor(QPalette::Window, qtColour(board.ground));
     desktop.setColor(QPalette::WindowText, qtColour(board.ink));
+    desktop.setColor(QPalette::Disabled, QPalette::Text,
+                     qtColour(readableInk(rgb(desktop.color(QPalette::Disabled, QPalette::Text)),
+                                          rgb(desktop.color(QPalette::Disabled, QPalette::Base)))));
     return desktop;
 }
 

@@ -3,6 +3,7 @@
 
 #include "picture.h"
 
+#include "looks.h"
 #include "pngheader.h"
 
 #include <QFile>
@@ -60,7 +61,7 @@ private:
     std::shared_ptr<const Picture> picture_;
 };
 
-QPixmap decode(const QString& path)
+QImage decode(const QString& path)
 {
     QImageReader reader(path);
     const QImage image = reader.read();
@@ -68,8 +69,19 @@ QPixmap decode(const QString& path)
     if (image.isNull())
         qCritical("cannot decode picture %s: %s", qPrintable(path),
                   qPrintable(reader.errorString()));
-    // QImageReader takes the device pixel ratio from an "@4x" name.
-    return QPixmap::fromImage(image);
+    // QImageReader takes the device pixel ratio from an "@4x" name; the conversion keeps it.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QPixmap onGround(QImage image, QColor ground)
+{
+    if (!image.isNull()) {
+        // 32-bit rows need no padding: the pixels run on from row to row.
+        const std::span pixels(reinterpret_cast<std::uint32_t*>(image.bits()),
+                               static_cast<std::size_t>(image.width()) * image.height());
+        layOnGround(pixels, image.width(), image.height(), rgb(ground));
+    }
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace
@@ -81,7 +93,7 @@ std::shared_ptr<const Picture> Picture::load(const QString& path)
     const PixelSize largePixels = pixelSize(large);
     checkFourTimes(smallPixels, path.toStdString(), largePixels, large.toStdString());
     const QSize size(smallPixels.width, smallPixels.height);
-    std::vector<Rendition> renditions{{path, size, {}}, {large, size * 4, {}}};
+    std::vector<Rendition> renditions{{path, size, {}, {}, {}}, {large, size * 4, {}, {}, {}}};
     return std::shared_ptr<const Picture>(new Picture(nextHandle(), size, std::move(renditions)));
 }
 
@@ -95,7 +107,7 @@ QIcon iconOf(std::shared_ptr<const Picture> picture)
     return QIcon(new PictureIconEngine(std::move(picture)));
 }
 
-const QPixmap& Picture::renditionFor(QSize devicePixels) const
+const QPixmap& Picture::renditionFor(QSize devicePixels, QColor ground) const
 {
     auto chosen = renditions_.end() - 1;
     for (auto it = renditions_.begin(); it != renditions_.end(); ++it) {
@@ -105,8 +117,12 @@ const QPixmap& Picture::renditionFor(QSize devicePixels) const
             break;
         }
     }
-    if (chosen->pixmap.isNull())
-        chosen->pixmap = decode(chosen->path);
+    if (chosen->image.isNull())
+        chosen->image = decode(chosen->path);
+    if (chosen->pixmap.isNull() || chosen->pixmapGround != ground) {
+        chosen->pixmap = onGround(chosen->image, ground);
+        chosen->pixmapGround = ground;
+    }
     return chosen->pixmap;
 }
 

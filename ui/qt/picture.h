@@ -5,7 +5,9 @@
 
 #include "gameview.h"
 
+#include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -28,14 +30,17 @@ public:
     PictureHandle handle() const { return handle_; }
     // In logical pixels, the same for every rendition.
     QSize size() const { return size_; }
-    // The smallest rendition that covers devicePixels, or the largest there is.
-    const QPixmap& renditionFor(QSize devicePixels) const;
+    // The smallest rendition that covers devicePixels, or the largest there is, laid onto ground:
+    // its white margin takes that colour. The last ground asked for is kept ready.
+    const QPixmap& renditionFor(QSize devicePixels, QColor ground = Qt::white) const;
 
 private:
     struct Rendition {
         QString path;
         QSize pixels;
-        mutable QPixmap pixmap; // decoded on first use
+        mutable QImage image; // as drawn, decoded on first use
+        mutable QPixmap pixmap;
+        mutable QColor pixmapGround;
     };
 
     Picture(PictureHandle handle, QSize size, std::vector<Rendition> renditions);
