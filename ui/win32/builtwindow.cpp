@@ -15,17 +15,6 @@ namespace {
 constexpr const wchar_t* windowClass = L"ZorbelkinWindow";
 constexpr int firstControlId = 1000;
 
-COLORREF colorRef(Rgb c)
-{
-    return RGB(c.red, c.green, c.blue);
-}
-
-Rgb systemColour(int index)
-{
-    const COLORREF c = GetSysColor(index);
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
 bool faceInstalled(const char* family)
 {
     LOGFONTW wanted{};
@@ -123,7 +112,8 @@ BuiltWindow::~BuiltWindow()
 
 void BuiltWindow::takeColours()
 {
-    colours_ = boardColours(systemColour(COLOR_CAPTIONTEXT), systemColour(COLOR_WINDOWTEXT));
+    colours_ =
+        boardColours(rgbOf(GetSysColor(COLOR_CAPTIONTEXT)), rgbOf(GetSysColor(COLOR_WINDOWTEXT)));
     if (ground_)
         DeleteObject(ground_);
     ground_ = CreateSolidBrush(colorRef(colours_.ground));
@@ -176,7 +166,8 @@ LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, boo
         return reinterpret_cast<LRESULT>(ground_);
     case WM_SYSCOLORCHANGE:
         takeColours();
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        // The controls paint in the board's colours too, the marks' margins included.
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         break;
     case WM_DPICHANGED: {
         layOut(HIWORD(wParam));

@@ -3,6 +3,8 @@
 
 #include "controls.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 namespace zorbelkin {
@@ -17,8 +19,8 @@ Control& controlOf(HWND hwnd)
     return *reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-// The parent's colours, as it gives them to its static controls: the brush is the ground, and
-// the text colour the ink.
+// The parent's colours, as it gives them to its static controls: the brush and the background
+// colour are the ground, and the text colour the ink.
 HBRUSH askColours(HWND hwnd, HDC dc)
 {
     return reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
@@ -29,6 +31,7 @@ HBRUSH askColours(HWND hwnd, HDC dc)
 void paintImage(HWND hwnd, HDC dc, const RECT& area, const Control& control)
 {
     FillRect(dc, &area, askColours(hwnd, dc));
+    const Rgb ground = rgbOf(GetBkColor(dc));
     if (!control.picture)
         return;
     RECT target = area;
@@ -37,7 +40,7 @@ void paintImage(HWND hwnd, HDC dc, const RECT& area, const Control& control)
         target.right = MulDiv(control.picture->size().width, static_cast<int>(dpi), 96);
         target.bottom = MulDiv(control.picture->size().height, static_cast<int>(dpi), 96);
     }
-    control.picture->draw(dc, target);
+    control.picture->draw(dc, target, ground);
 }
 
 void paintLine(HWND hwnd, HDC dc, const RECT& area)
@@ -46,6 +49,33 @@ void paintLine(HWND hwnd, HDC dc, const RECT& area)
     HBRUSH ink = CreateSolidBrush(GetTextColor(dc));
     FillRect(dc, &area, ink);
     DeleteObject(ink);
+}
+
+// A disabled text box, painted as the system paints one, on the ground its parent gives it, but
+// with its muted text made readable there: the system writes it in the grey text colour on
+// whatever ground, and lets no one choose another.
+LRESULT CALLBACK disabledTextBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR)
+{
+    if (message != WM_PAINT || IsWindowEnabled(hwnd))
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT area;
+    GetClientRect(hwnd, &area);
+    FillRect(dc, &area, askColours(hwnd, dc));
+    SetTextColor(dc,
+                 colorRef(readableInk(rgbOf(GetSysColor(COLOR_GRAYTEXT)), rgbOf(GetBkColor(dc)))));
+    RECT format{};
+    SendMessageW(hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const HGDIOBJ previousFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    const std::wstring text = windowText(hwnd);
+    ExtTextOutW(dc, format.left, format.top, ETO_CLIPPED, &format, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SelectObject(dc, previousFont);
+    EndPaint(hwnd, &paint);
+    return 0;
 }
 
 // A screen reader that finds one of the game's own controls first asks it for its object; the
@@ -176,6 +206,8 @@ void createControl(HWND parent, Control& control, int id)
     if (!control.hwnd)
         throw std::runtime_error("cannot create the control " + control.name);
     SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    if (control.row->kind == ControlKind::TextBox && enabled)
+        SetWindowSubclass(control.hwnd, disabledTextBoxProcedure, 0, 0);
 }
 
 } // namespace zorbelkin

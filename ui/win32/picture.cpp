@@ -132,13 +132,16 @@ Picture::~Picture()
         DeleteObject(scaled_);
 }
 
-void Picture::scaleTo(int width, int height) const
+void Picture::scaleTo(int width, int height, Rgb ground) const
 {
     if (large_.empty()) {
         largeSize_ = {size_.width * 4, size_.height * 4};
         large_ = decode(resourceBytes(largeResource_), largeSize_);
     }
-    const std::vector<std::uint32_t> pixels = areaScaled(large_, largeSize_, width, height);
+    // Laid onto the ground before scaling, so that the tile's edge blends into the ground.
+    std::vector<std::uint32_t> onGround = large_;
+    layOnGround(onGround, largeSize_.width, largeSize_.height, ground);
+    const std::vector<std::uint32_t> pixels = areaScaled(onGround, largeSize_, width, height);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -155,16 +158,17 @@ void Picture::scaleTo(int width, int height) const
         DeleteObject(scaled_);
     scaled_ = bitmap;
     scaledSize_ = {width, height};
+    scaledGround_ = colorRef(ground);
 }
 
-void Picture::draw(HDC dc, const RECT& target) const
+void Picture::draw(HDC dc, const RECT& target, Rgb ground) const
 {
     const int width = target.right - target.left;
     const int height = target.bottom - target.top;
     if (width <= 0 || height <= 0)
         return;
-    if (!scaled_ || scaledSize_ != PixelSize{width, height})
-        scaleTo(width, height);
+    if (!scaled_ || scaledSize_ != PixelSize{width, height} || scaledGround_ != colorRef(ground))
+        scaleTo(width, height, ground);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, scaled_);
     BitBlt(dc, target.left, target.top, width, height, source, 0, 0, SRCCOPY);

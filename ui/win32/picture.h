@@ -31,20 +31,22 @@ public:
     PictureHandle handle() const { return handle_; }
     // At 96 dots per inch.
     PixelSize size() const { return size_; }
-    // Draws the picture stretched over target, smoothly scaled from the four-times rendition.
-    void draw(HDC dc, const RECT& target) const;
+    // Draws the picture stretched over target, smoothly scaled from the four-times rendition,
+    // with its white margin in the colour ground.
+    void draw(HDC dc, const RECT& target, Rgb ground) const;
 
 private:
     Picture(PictureHandle handle, std::string largeResource, PixelSize size);
-    void scaleTo(int width, int height) const;
+    void scaleTo(int width, int height, Rgb ground) const;
 
     PictureHandle handle_;
     std::string largeResource_;
     PixelSize size_;
     mutable std::vector<std::uint32_t> large_; // BGRA, decoded on first use
     mutable PixelSize largeSize_;
-    mutable HBITMAP scaled_ = nullptr; // the last size drawn
+    mutable HBITMAP scaled_ = nullptr; // the last size and ground drawn
     mutable PixelSize scaledSize_;
+    mutable COLORREF scaledGround_ = 0;
 };
 
 inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)

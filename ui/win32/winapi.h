@@ -12,6 +12,8 @@
 #endif
 #include <windows.h>
 
+#include "colours.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,14 @@ std::wstring wide(std::string_view utf8);
 std::string utf8(std::wstring_view text);
 // The text of a window or control.
 std::wstring windowText(HWND hwnd);
+
+inline COLORREF colorRef(Rgb c)
+{
+    return RGB(c.red, c.green, c.blue);
+}
+inline Rgb rgbOf(COLORREF c)
+{
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
 
 } // namespace zorbelkin
