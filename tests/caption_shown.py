@@ -12,27 +12,9 @@ columns, 1 if not.
 """
 import sys
 
+from ppm import read_ppm
+
 TOLERANCE = 24
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos : pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end : end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or fields[3] != b"255":
-        sys.exit(f"{path}: not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1 :]
-    return width, height, [[pixels[3 * (y * width + x) : 3 * (y * width + x) + 3]
-                            for y in range(height)] for x in range(width)]
 
 
 def same(a, b):
