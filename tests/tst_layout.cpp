@@ -124,7 +124,8 @@ void TestLayout::pictureMarginTakesTheGroundButEnclosedWhiteStays()
         {'.', 0xffffffffU}, {'#', 0xff808080U}, {'~', 0xfffeffffU}, {'g', 0xffffe890U}};
     const auto pixelsOf = [&](const QString& rows) {
         std::vector<std::uint32_t> pixels;
-        for (const QChar c : QString(rows).remove(u'/'))
+        const QString letters = QString(rows).remove(u'/');
+        for (const QChar c : letters)
             pixels.push_back(colours.at(c.toLatin1()));
         return pixels;
     };
