@@ -18,8 +18,6 @@ std::string cellSpokenName(CellIndex cell, Mark mark)
 
 std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark)
 {
-    if (isDecoration(row.kind))
-        return std::nullopt;
     switch (row.kind) {
     case ControlKind::TextBox:
         return Spoken{SpokenRole::Text, row.accessibleName ? row.accessibleName : row.text, false};
@@ -29,9 +27,11 @@ std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enab
         if (row.cellArray)
             return Spoken{SpokenRole::PushButton, cellSpokenName(member, mark), enabled};
         return Spoken{SpokenRole::StaticText, row.text, false};
-    default:
-        return std::nullopt;
+    case ControlKind::Image:
+    case ControlKind::Line:
+        break; // decoration
     }
+    return std::nullopt;
 }
 
 } // namespace zorbelkin

@@ -48,20 +48,13 @@ echo "window \"ZOR BEL KIN\", client area $size"
 
 shot() { import -window "$window" "$scratch/shot.png" 2>/dev/null; }
 # pixel X Y: the colour at window coordinates in the last screenshot, as r,g,b.
-pixel() {
-    local x y
-    x=$(at "$1")
-    y=$(at "$2")
-    convert "$scratch/shot.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
-}
+pixel() { colour_at "$scratch/shot.png" "$(at "$1")" "$(at "$2")"; }
 
 # A mark's teal panel shows at (74, 30) inside the cell (testlib.sh places the cells).
-cell_x() { cell_left "$1"; }
-cell_y() { cell_top "$1"; }
 mark_at() {
     local x y
-    x=$(cell_x "$1")
-    y=$(cell_y "$1")
+    x=$(cell_left "$1")
+    y=$(cell_top "$1")
     [ "$(pixel $((x + 74)) $((y + 30)))" = 0,132,132 ] || { echo .; return; }
     case "$(pixel $((x + 56)) $((y + 52)))" in
     255,255,255) echo X ;;
@@ -75,8 +68,8 @@ board() {
     local i out= width height
     read -r width height < <(identify -format '%w %h' "$scratch/shot.png")
     for i in 0 1 2 3 4 5 6 7 8; do
-        if [ "$(at $(($(cell_x "$i") + 74)))" -lt "$width" ] &&
-            [ "$(at $(($(cell_y "$i") + 52)))" -lt "$height" ]; then
+        if [ "$(at $(($(cell_left "$i") + 74)))" -lt "$width" ] &&
+            [ "$(at $(($(cell_top "$i") + 52)))" -lt "$height" ]; then
             out+=$(mark_at "$i")
         else
             out+=-
@@ -90,7 +83,7 @@ expect_board() {
 }
 
 click() { xdotool mousemove --window "$window" "$(at "$1")" "$(at "$2")" click 1; }
-click_cell() { click $(($(cell_x "$1") + ${2:-56})) $(($(cell_y "$1") + ${3:-52})); }
+click_cell() { click $(($(cell_left "$1") + ${2:-56})) $(($(cell_top "$1") + ${3:-52})); }
 
 message_boxes() { xdotool search --onlyvisible --name '^ZORBELKIN$' 2>/dev/null | wc -l; }
 one_box_open() { [ "$(message_boxes)" -eq 1 ]; }

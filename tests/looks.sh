@@ -36,15 +36,13 @@ colours_of() {
 }
 turn_box() { colours_of 224 440 25 19; }
 score_box() { colours_of 128 424 41 25; }
-pixel() {
-    convert "$scratch/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
+pixel() { colour_at "$scratch/shot.png" "$1" "$2"; }
 # uniform X Y WIDTH HEIGHT: the one colour of that area of the last shot, or "mixed".
 uniform() {
     local area=$scratch/area.png
     convert "$scratch/shot.png" -crop "$3x$4+$1+$2" +repage "$area"
     if [ "$(convert "$area" -format '%k' info:)" = 1 ]; then
-        convert "$area" -format "%[fx:int(255*p{0,0}.r)],%[fx:int(255*p{0,0}.g)],%[fx:int(255*p{0,0}.b)]" info:
+        colour_at "$area" 0 0
     else
         echo mixed
     fi

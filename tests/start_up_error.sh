@@ -51,7 +51,6 @@ if xdotool search --onlyvisible --name '^ZOR BEL KIN$' >/dev/null; then
     fail "the game's window opened although a picture is broken"
 fi
 
-# Both toolkits' message boxes copy their text on Ctrl+C.
 # Neither toolkit lets a box's text be read from outside; the program writes the same text to
 # standard error.
 until_true 10 grep -q 'not a PNG file of a sensible size' "$scratch/game.log" ||

@@ -29,6 +29,11 @@ cell_top() { echo $((24 + 136 * ($1 / 3))); }
 cell_middle_x() { echo $(($(cell_left "$1") + 56)); }
 cell_middle_y() { echo $(($(cell_top "$1") + 52)); }
 
+# colour_at PICTURE X Y: the colour of that pixel of a picture file, as r,g,b.
+colour_at() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
 # until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
 until_true() {
     local deadline=$((SECONDS + $1))

@@ -25,6 +25,15 @@ VARIANT childVariant(long id)
     return v;
 }
 
+// The client area of window, in screen coordinates.
+RECT clientOnScreen(HWND window)
+{
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 } // namespace
 
 HRESULT AccessibleWindow::QueryInterface(REFIID id, void** object)
@@ -305,12 +314,10 @@ HRESULT AccessibleWindow::accLocation(long* left, long* top, long* width, long* 
     if (FAILED(result))
         return result;
     RECT rect{};
-    if (spoken) {
+    if (spoken)
         GetWindowRect(spoken->hwnd, &rect);
-    } else {
-        GetClientRect(window_->spokenHwnd(), &rect);
-        MapWindowPoints(window_->spokenHwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    }
+    else
+        rect = clientOnScreen(window_->spokenHwnd());
     *left = rect.left;
     *top = rect.top;
     *width = rect.right - rect.left;
@@ -341,9 +348,7 @@ HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
         *child = childVariant(CHILDID_SELF);
         return S_OK;
     }
-    RECT client{};
-    GetClientRect(window_->spokenHwnd(), &client);
-    MapWindowPoints(window_->spokenHwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT client = clientOnScreen(window_->spokenHwnd());
     if (!PtInRect(&client, point))
         return S_FALSE;
     const std::optional<std::size_t> hit = window_->spokenControlAt(point);

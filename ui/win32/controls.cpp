@@ -198,15 +198,15 @@ void registerControlClasses(HINSTANCE instance)
 void createControl(HWND parent, Control& control, int id)
 {
     const Kind kind = kindOf(*control.row);
-    const DWORD enabled = (control.row->looks & Disabled) ? WS_DISABLED : 0;
-    control.hwnd =
-        CreateWindowExW(kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
-                        WS_CHILD | WS_VISIBLE | kind.style | enabled, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    const bool disabled = control.row->looks & Disabled;
+    control.hwnd = CreateWindowExW(
+        kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style | (disabled ? WS_DISABLED : 0), 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
         throw std::runtime_error("cannot create the control " + control.name);
     SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-    if (control.row->kind == ControlKind::TextBox && enabled)
+    if (control.row->kind == ControlKind::TextBox && disabled)
         SetWindowSubclass(control.hwnd, disabledTextBoxProcedure, 0, 0);
 }
 
