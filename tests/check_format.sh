@@ -5,7 +5,7 @@
 # Usage: check_format.sh SOURCE_DIR
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
-need clang-format clang-format
+need clang-format-19 clang-format-19
 need git git
 cd "${1:?source dir}"
 git rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: not a git checkout"; exit 77; }

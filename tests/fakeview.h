@@ -36,8 +36,7 @@ public:
 
     QString state() const
     {
-        return stateOf(
-            *this, [this](CellIndex cell) { return free[cell]; }, messages.size());
+        return stateOf(*this, [this](CellIndex cell) { return free[cell]; }, messages.size());
     }
 
     std::array<PictureHandle, cellCount> cells{};
