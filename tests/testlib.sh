@@ -45,23 +45,17 @@ until_true() {
 }
 
 # start_xvfb FOLDER: starts Xvfb on a display of its own, waits until it answers and exports
-# DISPLAY. Sets xvfb_pid; FOLDER keeps its log. The number is drawn at random rather than the
-# lowest free one, which a test that has just ended may still be giving up: tests run side by
-# side, and a client could then reach the old server, or none.
+# DISPLAY. Sets xvfb_pid; FOLDER keeps its log. Xvfb picks the display itself (-displayfd): the
+# first number on which it can listen, and it says which once it takes connections. A number
+# chosen from outside could be one that another server, a test beside this one or, from inside a
+# chroot, one of the machine's, still holds, and a client could then reach that server.
 start_xvfb() {
-    local attempt number
-    for attempt in 1 2 3 4 5; do
-        number=$((100 + RANDOM % 900))
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp 2>"$1/xvfb.log" &
-        xvfb_pid=$!
-        export DISPLAY=:$number
-        # A display already in use makes Xvfb end at once; then another number is tried.
-        until_true 20 eval 'xdpyinfo >/dev/null 2>&1 || ! kill -0 "$xvfb_pid" 2>/dev/null' || true
-        kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && return
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    done
-    fail "Xvfb did not start: $(cat "$1/xvfb.log")"
+    xvfb_display=$1/display
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" 2>"$1/xvfb.log" &
+    xvfb_pid=$!
+    until_true 20 eval 'grep -qx "[0-9][0-9]*" "$xvfb_display" || ! kill -0 $xvfb_pid 2>/dev/null' || true
+    grep -qx '[0-9][0-9]*' "$xvfb_display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
+    export DISPLAY=:$(cat "$xvfb_display")
 }
 
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
