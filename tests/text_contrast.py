@@ -38,4 +38,5 @@ def main():
     return 0 if ink != ground else 1
 
 
-sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(main())
