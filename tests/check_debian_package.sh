@@ -14,16 +14,31 @@ need lintian lintian
 need hardening-check devscripts
 need dpkg-deb dpkg
 need file file
+need appstreamcli appstream
 need_that "the package $package" "dpkg-dev (tools/setup.sh package builds it)" test -f "$package"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 echo "lintian --pedantic --display-info --display-experimental:"
-tags=$(lintian --pedantic --display-info --display-experimental --show-overrides "$package" 2>&1 |
+report=$(lintian --pedantic --display-info --display-experimental --show-overrides "$package" 2>&1 |
     grep -v '^running with root privileges' || true)
-[ -z "$tags" ] || fail "lintian: $tags"
-echo "  no tags"
+# The one override the package may carry, with its reason: AppStream 1.0 asks for the homepage
+# that the project does not have yet. Where it is used, the metainfo must pass with that warning
+# made an information, and lintian must say nothing else.
+homepage_override='O: zorbelkin: appstream-metadata-validation-failed'
+tags=$(grep -v -e '^N: ' -e "^$homepage_override" <<<"$report" || true)
+[ -z "$tags" ] || fail "lintian: $report"
+if grep -q "^$homepage_override" <<<"$report"; then
+    grep -q '^N: .*no public home' <<<"$report" || fail "the override gives no reason: $report"
+    dpkg-deb -x "$package" "$scratch/override"
+    appstreamcli validate --no-net --override=url-homepage-missing=info \
+        "$scratch"/override/usr/share/metainfo/*.xml >/dev/null ||
+        fail "the metainfo fails for more than its homepage"
+    echo "  only the override for the homepage that the project does not have yet"
+else
+    echo "  no tags"
+fi
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"

@@ -39,9 +39,14 @@ echo "  no errors, no warnings"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
 grep -qx "Exec=zorbelkin" "$desktop" || fail "the desktop entry does not start zorbelkin"
 
-echo "appstreamcli validate --no-net:"
-appstreamcli validate --no-net --no-color "$metainfo" | sed 's/^/  /' ||
-    fail "appstreamcli found errors"
+# AppStream 1.0 warns of the homepage that the project does not have yet; 0.16 has no such tag.
+# Anything else it finds fails the test.
+override=(--override=url-homepage-missing=info)
+probe=$(appstreamcli validate --no-net "${override[@]}" /dev/null 2>&1 || true)
+[[ "$probe" != *"not recognized"* ]] || override=()
+echo "appstreamcli validate --no-net ${override[*]}:"
+appstreamcli validate --no-net --no-color "${override[@]}" "$metainfo" | sed 's/^/  /' ||
+    fail "appstreamcli found faults"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
 grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo" ||

@@ -12,7 +12,7 @@ test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appst
     clang-format-19 git valgrind file reuse lintian devscripts man-db diffoscope-minimal
     openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
-package_packages=(file)
+package_packages=(file appstream)
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
