@@ -7,7 +7,8 @@
 # (weston's headless backend has no pointer, so nothing could close the window there.)
 # Usage: wayland.sh GAME_BINARY DESKTOP_ENTRY
 set -euo pipefail
-. "$(dirname "$0")/testlib.sh"
+here=$(dirname "$0")
+. "$here/testlib.sh"
 game=${1:?game binary}
 desktop_entry=${2:?the desktop entry}
 # A compositor finds the desktop entry, and so the icon, by the app id.
@@ -19,6 +20,7 @@ need weston weston
 need xdotool xdotool
 need import imagemagick
 need convert imagemagick
+need python3 python3
 need_that "Qt's Wayland platform" qt6-wayland \
     test -e "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so"
 
@@ -45,26 +47,40 @@ until_true 20 test -S "$XDG_RUNTIME_DIR/wayland-zorbelkin" ||
 WAYLAND_DISPLAY=wayland-zorbelkin QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" \
     >"$scratch/game.out" 2>"$scratch/game.err" &
 game_pid=$!
-until_true 20 grep -q -F xdg_toplevel@ "$scratch/game.err" || fail "the game made no toplevel: $(grep -v '^\[' "$scratch/game.err")"
+# libwayland writes an object as interface@id, and as interface#id since 1.23.
+until_true 20 grep -q -E 'xdg_toplevel[@#]' "$scratch/game.err" ||
+    fail "the game made no toplevel: $(grep -v '^\[' "$scratch/game.err")"
 grep -q -F "set_title(\"ZOR BEL KIN\")" "$scratch/game.err" || fail "the toplevel's title is not \"ZOR BEL KIN\""
 grep -q -F "set_app_id(\"$app_id\")" "$scratch/game.err" || fail "the toplevel's app id is not $app_id"
 echo "the toplevel is titled \"ZOR BEL KIN\" with the app id $app_id"
 
-# window_box: the game's window on weston's output, as WIDTHxHEIGHT+LEFT+TOP.
-window_box() {
-    import -window root -crop 640x560+0+0 +repage "$scratch/output.png"
-    convert "$scratch/output.png" -fill black -opaque "#$ground" -format '%@\n' info:
+# close_button: finds the close button on the game's frame on weston's output and sets close_x
+# and close_y to its middle. It fails until the window (470 pixels wide, and its frame adds to
+# that) and its title bar are drawn, and until two looks in a row agree, so that a frame still
+# being placed or painted is not clicked.
+close_button() {
+    local width height left top found
+    import -window root -crop 640x560+0+0 +repage "$scratch/output.png" 2>/dev/null || return 1
+    window_box=$(convert "$scratch/output.png" -fill black -opaque "#$ground" -format '%@' info:)
+    IFS='x+' read -r width height left top <<<"$window_box"
+    [ "${width:-0}" -ge 470 ] || return 1
+    convert "$scratch/output.png" -crop "${width}x28+$left+$top" +repage "$scratch/bar.ppm"
+    found=$(python3 "$here/close_button.py" "$scratch/bar.ppm") || return 1
+    read -r x y <<<"$found"
+    found="$((left + x)) $((top + y))"
+    [ "$found" = "${last_found:-}" ] && read -r close_x close_y <<<"$found"
+    last_found=$found
+    [ -n "${close_x:-}" ]
 }
-# The window is 470 pixels wide, and its frame adds to that.
-window_shown() { local box; box=$(window_box); [ "${box%%x*}" -ge 470 ]; }
-until_true 20 window_shown || fail "no window on weston's output: $(window_box)"
-IFS='x+' read -r width height left top <<<"$(window_box)"
-# The close button is the rightmost dark shape on the title bar.
-IFS='x+' read -r glyph_width glyph_height glyph_left glyph_top < <(convert "$scratch/output.png" \
-    -crop "48x28+$((left + width - 48))+$top" +repage -colorspace gray -threshold 40% -negate \
-    -format '%@\n' info:)
-xdotool mousemove $((left + width - 48 + glyph_left + glyph_width / 2)) \
-    $((top + glyph_top + glyph_height / 2)) click 1
+until_true 20 close_button ||
+    fail "no steady window with a close button on weston's output (window at ${window_box:-none})"
+# The click once the compositor has told the game that the pointer is over it: weston 14 drops a
+# button pressed before that.
+pointer_news() { grep -c -E 'wl_pointer[@#][0-9]+\.(enter|motion)\(' "$scratch/game.err" || true; }
+before=$(pointer_news)
+xdotool mousemove "$close_x" "$close_y"
+until_true 10 eval '[ "$(pointer_news)" -gt "$before" ]' || fail "the pointer never reached the game"
+xdotool click 1
 until_true 10 eval '! kill -0 $game_pid 2>/dev/null' || fail "the game did not end on its close button"
 status=0
 wait "$game_pid" || status=$?
