@@ -48,10 +48,14 @@ until_true() {
 # DISPLAY. Sets xvfb_pid; FOLDER keeps its log. Xvfb picks the display itself (-displayfd): the
 # first number on which it can listen, and it says which once it takes connections. A number
 # chosen from outside could be one that another server, a test beside this one or, from inside a
-# chroot, one of the machine's, still holds, and a client could then reach that server.
+# chroot, one of the machine's, still holds, and a client could then reach that server. An X
+# server resets itself whenever its last client leaves, and refuses connections meanwhile: with
+# -noreset, a client started just after another has ended (the game after a reference window,
+# xprop after xdotool) always gets through.
 start_xvfb() {
     xvfb_display=$1/display
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" 2>"$1/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" \
+        2>"$1/xvfb.log" &
     xvfb_pid=$!
     until_true 20 eval 'grep -qx "[0-9][0-9]*" "$xvfb_display" || ! kill -0 $xvfb_pid 2>/dev/null' || true
     grep -qx '[0-9][0-9]*' "$xvfb_display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
