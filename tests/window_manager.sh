@@ -23,9 +23,11 @@ need convert imagemagick
 need python3 python3
 
 on_display
-openbox >"$scratch/openbox.log" 2>&1 &
+# openbox runs its start-up command once it manages windows; a window mapped before that, even
+# after it has announced itself on the root window, may never be managed.
+openbox --startup "touch $scratch/openbox-ready" >"$scratch/openbox.log" 2>&1 &
 helper_pids+=($!)
-until_true 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+until_true 20 test -e "$scratch/openbox-ready" ||
     fail "openbox did not start on $DISPLAY: $(cat "$scratch/openbox.log")"
 
 # title_bar WINDOW FILE: cuts the window manager's title bar of WINDOW out of the screen.
@@ -44,10 +46,11 @@ title_bar() {
 active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" = "$(printf '0x%x' "$1")" ]; }
 
 # The caption as openbox draws it with room to spare.
-xmessage -title ZORBELKIN -geometry 500x60 wide >/dev/null 2>&1 &
+xmessage -title ZORBELKIN -geometry 500x60 wide >"$scratch/xmessage.log" 2>&1 &
 wide_pid=$!
 helper_pids+=($wide_pid)
-wide=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZORBELKIN$' | head -n 1)
+wide=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZORBELKIN$' | head -n 1) || true
+[ -n "$wide" ] || fail "the reference window did not show within 20 s: $(cat "$scratch/xmessage.log")"
 until_true 10 active "$wide" || fail "openbox did not activate the reference window"
 title_bar "$wide" "$scratch/wide.ppm"
 kill "$wide_pid"
