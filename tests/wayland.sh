@@ -59,7 +59,7 @@ echo "the toplevel is titled \"ZOR BEL KIN\" with the app id $app_id"
 # that) and its title bar are drawn, and until two looks in a row agree, so that a frame still
 # being placed or painted is not clicked.
 close_button() {
-    local width height left top found
+    local width height left top x y found
     import -window root -crop 640x560+0+0 +repage "$scratch/output.png" 2>/dev/null || return 1
     window_box=$(convert "$scratch/output.png" -fill black -opaque "#$ground" -format '%@' info:)
     IFS='x+' read -r width height left top <<<"$window_box"

@@ -45,7 +45,8 @@ unmount_all() {
 end_processes() {
     local link
     for link in /proc/[0-9]*/root; do
-        [ "$(readlink "$link" 2>/dev/null)" != "$root" ] || kill -9 "$(basename "$(dirname "$link")")" 2>/dev/null || true
+        [ "$(readlink "$link" 2>/dev/null)" = "$root" ] || continue
+        kill -9 "$(basename "$(dirname "$link")")" 2>/dev/null || true
     done
 }
 finish() {
@@ -72,9 +73,9 @@ if [ ! -x "$root/usr/bin/apt-get" ]; then
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-mount -t proc proc "$root/proc"
-mount --rbind /sys "$root/sys"
-mount --rbind /dev "$root/dev"
+mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
+mountpoint -q "$root/sys" || mount --rbind /sys "$root/sys"
+mountpoint -q "$root/dev" || mount --rbind /dev "$root/dev"
 
 # What a clone would hold, with the changes not yet committed: the files that git knows or would
 # add, and its history, which the build takes its time stamps from.
