@@ -54,6 +54,7 @@ until_true() {
 # xprop after xdotool) always gets through.
 start_xvfb() {
     xvfb_display=$1/display
+    : >"$xvfb_display"
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" \
         2>"$1/xvfb.log" &
     xvfb_pid=$!
@@ -78,7 +79,12 @@ end_display() {
     for pid in $game_pid "${helper_pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    [ -z "${wine_prefix:-}" ] || WINEPREFIX=$wine_prefix wineserver --kill 2>/dev/null || true
+    # Wine keys its server by the prefix folder's inode: a server still ending after its folder is
+    # gone could be taken for the server of a new prefix that reuses the inode.
+    if [ -n "${wine_prefix:-}" ]; then
+        WINEPREFIX=$wine_prefix wineserver --kill 2>/dev/null || true
+        WINEPREFIX=$wine_prefix wineserver --wait 2>/dev/null || true
+    fi
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$scratch"
