@@ -62,9 +62,10 @@ if [ ! -x "$root/usr/bin/apt-get" ]; then
     script=()
     [ -e "/usr/share/debootstrap/scripts/$release" ] || script=(/usr/share/debootstrap/scripts/sid)
     echo "making a minimal Debian $release in $root from $mirror"
-    debootstrap --variant=minbase "$release" "$root" "$mirror" "${script[@]}" >"$root.log" 2>&1 ||
-        { tail -n 20 "$root.log" >&2; exit 1; }
-    rm -f "$root.log"
+    log=$(mktemp)
+    debootstrap --variant=minbase "$release" "$root" "$mirror" "${script[@]}" >"$log" 2>&1 ||
+        { tail -n 20 "$log" >&2; rm -f "$log"; exit 1; }
+    rm -f "$log"
     # The archive keeps testing's Release file past its validity between uploads.
     echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99on-debian"
     # Packages start no services in a chroot.
@@ -84,7 +85,8 @@ mkdir -p "$root/root/zorbelkin"
     tar --null --ignore-failed-read -T - -cf - 2>/dev/null) | tar -C "$root/root/zorbelkin" -xf -
 
 # Only what the command needs of this environment goes in, as a fresh machine's root would have.
-printf -v command '%q ' "$@"
+# The command's words reach it as they are, never parsed by a shell again.
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c "cd /root/zorbelkin && echo \"Debian \$(cat /etc/debian_version) in a chroot: $command\" && $command"
+    bash -c 'cd /root/zorbelkin && echo "Debian $(cat /etc/debian_version) in a chroot: $*" &&
+        "$@"' on-debian "$@"
