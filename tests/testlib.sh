@@ -58,7 +58,8 @@ start_xvfb() {
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" \
         2>"$1/xvfb.log" &
     xvfb_pid=$!
-    until_true 20 eval 'grep -qx "[0-9][0-9]*" "$xvfb_display" || ! kill -0 $xvfb_pid 2>/dev/null' || true
+    until_true 20 eval 'grep -qx "[0-9][0-9]*" "$xvfb_display" || ! kill -0 $xvfb_pid 2>/dev/null' ||
+        true
     grep -qx '[0-9][0-9]*' "$xvfb_display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
     export DISPLAY=:$(cat "$xvfb_display")
 }

@@ -44,10 +44,12 @@ def main():
         return left, top, left + px(twips[2]) - 1, top + px(twips[3]) - 1
 
     def line_rect(left, top, across, down, line_width):
+        """A grid line's pixels: its length as laid out, and line_width across it, centred."""
         thick = scaled(line_width)
+        left, top, right, bottom = rect((left, top, across, down))
         if across:
-            return px(left), px(top) - thick // 2, px(left) + px(across) - 1, px(top) - thick // 2 + thick - 1
-        return px(left) - thick // 2, px(top), px(left) - thick // 2 + thick - 1, px(top) + px(down) - 1
+            return left, top - thick // 2, right, top - thick // 2 + thick - 1
+        return left - thick // 2, top, left - thick // 2 + thick - 1, bottom
 
     def points(r):
         return ((x, y) for x in range(r[0], r[2] + 1) for y in range(r[1], r[3] + 1))
