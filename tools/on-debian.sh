@@ -7,7 +7,8 @@
 # Usage: tools/on-debian.sh RELEASE COMMAND...   e.g. tools/on-debian.sh trixie tools/setup.sh test
 # RELEASE is a code name (bookworm, trixie) or testing. With ON_DEBIAN_ROOT=FOLDER the chroot is
 # made there only if it is not there yet, and kept, so that its packages and builds serve the next
-# run.
+# run. The command finds the release in ON_DEBIAN, which tells it that the machine is made for it
+# (tools/setup.sh then adds the package architectures that it needs).
 set -euo pipefail
 release=${1:?usage: $0 RELEASE COMMAND...}
 shift
@@ -87,6 +88,7 @@ mkdir -p "$root/root/zorbelkin"
 # Only what the command needs of this environment goes in, as a fresh machine's root would have.
 # The command's words reach it as they are, never parsed by a shell again.
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
+    ON_DEBIAN="$release" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     bash -c 'cd /root/zorbelkin && echo "Debian $(cat /etc/debian_version) in a chroot: $*" &&
         "$@"' on-debian "$@"

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
-# Usage: tools/setup.sh play | test | package | windows
+# Usage: tools/setup.sh play | test | package | windows | arm64
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,14 +13,36 @@ test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appst
     openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
 package_packages=(file appstream)
+# The arm64 program is built with Debian's cross compiler against arm64's own Qt packages, with
+# this machine's Qt tools, and its tests run under qemu-user.
+arm64_packages=(cmake make dpkg-dev file appstream lintian devscripts fonts-liberation
+    fonts-dejavu-core qt6-base-dev-tools crossbuild-essential-arm64 qt6-base-dev:arm64 qemu-user)
+
+# Those arm64 packages sit beside this machine's only once arm64 is one of its package
+# architectures. That is done only on a machine made for the run (tools/on-debian.sh says so) or
+# one that has arm64 already; any other machine keeps its architectures as its owner set them, and
+# the arm64 build runs in a fresh chroot of its own release instead.
+arm64_here() {
+    [ -n "${ON_DEBIAN:-}" ] || dpkg --print-foreign-architectures | grep -qx arm64
+}
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
 case "${1:-}" in
 play) wanted=("${build_packages[@]}") ;;
-test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+test)
+    wanted=("${build_packages[@]}" "${test_packages[@]}")
+    if arm64_here; then wanted+=("${arm64_packages[@]}"); else wanted+=(debootstrap); fi
+    ;;
 package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
 windows) wanted=("${windows_packages[@]}") ;;
+arm64)
+    arm64_here || exec $sudo tools/on-debian.sh "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
+        tools/setup.sh arm64
+    wanted=("${arm64_packages[@]}")
+    ;;
 *)
-    echo "usage: $0 play | test | package | windows" >&2
+    echo "usage: $0 play | test | package | windows | arm64" >&2
     exit 2
     ;;
 esac
@@ -31,9 +53,10 @@ for package in "${wanted[@]}"; do
         missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo=
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
     echo "Installing ${missing[*]}"
+    if [[ " ${missing[*]}" == *:arm64* ]]; then
+        $sudo dpkg --add-architecture arm64
+    fi
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
@@ -49,11 +72,13 @@ play)
     exec build/play/ui/qt/zorbelkin
     ;;
 test)
-    # The Windows program and installer with their tests under Wine, the Debian package and the
-    # sanitizer build first, so that the run ends with the summary of the Linux tests.
+    # The Windows program and installer with their tests under Wine, the Debian package, the
+    # sanitizer build and the arm64 build first, so that the run ends with the summary of the
+    # Linux tests.
     cmake --workflow --preset windows-test
     cmake --workflow --preset package
     cmake --workflow --preset sanitize
+    tools/setup.sh arm64
     exec cmake --workflow --preset test
     ;;
 package)
@@ -61,5 +86,8 @@ package)
     ;;
 windows)
     exec cmake --workflow --preset windows
+    ;;
+arm64)
+    exec cmake --workflow --preset arm64
     ;;
 esac
