@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace zorbelkin {
 namespace {
@@ -74,29 +75,38 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     : description_(description)
 {
     takeColours();
-    hwnd_ = CreateWindowExW(0, windowClass, wide(description.title).c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, this);
+    hwnd_ = CreateWindowExW(0, windowClass, wide(description.title).c_str(), WS_OVERLAPPEDWINDOW,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                            nullptr, nullptr, this);
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
-    // Back to front: each row goes on top of the ones before it.
+    const UINT dpi = GetDpiForWindow(hwnd_);
+    makeFonts(dpi);
+    std::vector<PixelRect> places;
     for (const ControlRow& row : description.controls) {
         std::vector<Control*>& members = rows_.emplace_back();
-        for (Member& member : membersOf(row)) {
+        for (Member& member : membersOf(row, static_cast<int>(dpi))) {
             auto control = std::make_unique<Control>();
             control->row = &row;
             control->name = std::move(member.name);
-            createControl(hwnd_, *control, firstControlId + static_cast<int>(controls_.size()));
-            SetWindowPos(control->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-            if (row.kind == ControlKind::Image && row.picture)
-                control->picture = Picture::load(row.picture);
+            places.push_back(member.rect);
             members.push_back(control.get());
             controls_.push_back(std::move(control));
         }
     }
+    // A new child window goes behind the ones before it, so the controls are made front to back,
+    // each where it lies and in its face: nothing is restacked, moved or laid out again before the
+    // first frame.
+    for (std::size_t i = controls_.size(); i-- > 0;) {
+        Control& control = *controls_[i];
+        createControl(hwnd_, control, firstControlId + static_cast<int>(i), places[i],
+                      fontOf(*control.row));
+        if (control.row->kind == ControlKind::Image && control.row->picture)
+            control.picture = Picture::load(control.row->picture);
+    }
     for (const MemberRef& focusable : focusOrder(description))
         tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
-    layOut(GetDpiForWindow(hwnd_));
+    fitFrame(dpi);
 }
 
 BuiltWindow::~BuiltWindow()
@@ -119,31 +129,46 @@ void BuiltWindow::takeColours()
     ground_ = CreateSolidBrush(colorRef(colours_.ground));
 }
 
-void BuiltWindow::layOut(UINT dpi)
+void BuiltWindow::makeFonts(UINT dpi)
 {
-    HFONT oldControlFont = controlFont_;
-    HFONT oldTitleFont = titleFont_;
-    controlFont_ = createFont(controlFace, dpi);
-    titleFont_ = createFont(titleFace, dpi);
-    for (std::size_t i = 0; const ControlRow& row : description_.controls) {
-        for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
-            const HWND hwnd = controls_[i++]->hwnd;
-            SetWindowPos(hwnd, nullptr, member.rect.left, member.rect.top, member.rect.width,
-                         member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(
-                hwnd, WM_SETFONT,
-                reinterpret_cast<WPARAM>((row.looks & TitleFont) ? titleFont_ : controlFont_),
-                TRUE);
-        }
-    }
-    for (HFONT old : {oldControlFont, oldTitleFont})
+    for (HFONT old : {controlFont_, titleFont_})
         if (old)
             DeleteObject(old);
+    controlFont_ = createFont(controlFace, dpi);
+    titleFont_ = createFont(titleFace, dpi);
+}
+
+HFONT BuiltWindow::fontOf(const ControlRow& row) const
+{
+    return (row.looks & TitleFont) ? titleFont_ : controlFont_;
+}
+
+void BuiltWindow::fitFrame(UINT dpi)
+{
     RECT frame{0, 0, pixels(description_.clientWidthTwips, static_cast<int>(dpi)),
                pixels(description_.clientHeightTwips, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BuiltWindow::layOut(UINT dpi)
+{
+    // The controls keep the old fonts until they have the new ones.
+    const HFONT oldControlFont = std::exchange(controlFont_, nullptr);
+    const HFONT oldTitleFont = std::exchange(titleFont_, nullptr);
+    makeFonts(dpi);
+    for (std::size_t i = 0; const ControlRow& row : description_.controls) {
+        for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
+            const HWND hwnd = controls_[i++]->hwnd;
+            SetWindowPos(hwnd, nullptr, member.rect.left, member.rect.top, member.rect.width,
+                         member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row)), TRUE);
+        }
+    }
+    DeleteObject(oldControlFont);
+    DeleteObject(oldTitleFont);
+    fitFrame(dpi);
 }
 
 LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)

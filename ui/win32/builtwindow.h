@@ -47,6 +47,11 @@ protected:
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    void makeFonts(UINT dpi);
+    HFONT fontOf(const ControlRow& row) const;
+    // Sizes the window so that its client area is the description's at dpi.
+    void fitFrame(UINT dpi);
+    // Places the controls and sets their fonts again, at a new dpi.
     void layOut(UINT dpi);
     void takeColours();
 

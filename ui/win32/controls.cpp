@@ -3,8 +3,6 @@
 
 #include "controls.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
 
 namespace zorbelkin {
@@ -51,14 +49,18 @@ void paintLine(HWND hwnd, HDC dc, const RECT& area)
     DeleteObject(ink);
 }
 
-// A disabled text box, painted as the system paints one, on the ground its parent gives it, but
-// with its muted text made readable there: the system writes it in the grey text colour on
-// whatever ground, and lets no one choose another.
-LRESULT CALLBACK disabledTextBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR)
+// A text box is the system's own, answered by the system when a screen reader asks, but its
+// window names it first. Disabled, it is painted as the system paints one, on the ground its
+// parent gives it, but with its muted text made readable there: the system writes it in the grey
+// text colour on whatever ground, and lets no one choose another.
+WNDPROC systemTextBoxProcedure = nullptr;
+
+LRESULT CALLBACK textBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT)
+        SendMessageW(GetParent(hwnd), textBoxAskedMessage, 0, 0);
     if (message != WM_PAINT || IsWindowEnabled(hwnd))
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return CallWindowProcW(systemTextBoxProcedure, hwnd, message, wParam, lParam);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
     RECT area;
@@ -195,19 +197,24 @@ void registerControlClasses(HINSTANCE instance)
     registerClass(instance, cellClass, cellProcedure);
 }
 
-void createControl(HWND parent, Control& control, int id)
+void createControl(HWND parent, Control& control, int id, const PixelRect& place, HFONT font)
 {
     const Kind kind = kindOf(*control.row);
     const bool disabled = control.row->looks & Disabled;
-    control.hwnd = CreateWindowExW(
-        kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
-        WS_CHILD | WS_VISIBLE | kind.style | (disabled ? WS_DISABLED : 0), 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    control.hwnd =
+        CreateWindowExW(kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
+                        WS_CHILD | WS_VISIBLE | kind.style | (disabled ? WS_DISABLED : 0),
+                        place.left, place.top, place.width, place.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
         throw std::runtime_error("cannot create the control " + control.name);
     SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-    if (control.row->kind == ControlKind::TextBox && disabled)
-        SetWindowSubclass(control.hwnd, disabledTextBoxProcedure, 0, 0);
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Subclassed through user32 alone: the common controls' own helper would load their DLL at
+    // start.
+    if (control.row->kind == ControlKind::TextBox)
+        systemTextBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textBoxProcedure)));
 }
 
 } // namespace zorbelkin

@@ -4,20 +4,12 @@
 #include "fatalerror.h"
 #include "mainwindow.h"
 
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <cstdlib>
 #include <exception>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    // The visual styles of common controls 6, which the manifest asks for.
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    // The mark pictures are decoded by the imaging component, a COM server.
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
-        return EXIT_FAILURE;
+    const zorbelkin::ComOnDemand com;
     int status = EXIT_FAILURE;
     try {
         zorbelkin::registerControlClasses(instance);
@@ -35,6 +27,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     } catch (const std::exception& error) {
         zorbelkin::reportFatalError(nullptr, error);
     }
-    CoUninitialize();
     return status;
 }

@@ -29,13 +29,23 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
         textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
     Cmd3_ = control(mainRow::Cmd3).hwnd;
     game_.Form_Load();
-    nameTextBoxesForScreenReaders();
+}
+
+bool MainWindow::readyForScreenReaders()
+{
+    if (!startCom())
+        return false;
+    if (!textBoxesNamed_) {
+        textBoxesNamed_ = true;
+        nameTextBoxes();
+    }
+    return true;
 }
 
 // Screen readers ask an edit box for the name of the label before it; these boxes have none, so
 // the window gives each the name its row holds. Where the system lacks the service, the boxes'
 // own objects go unnamed and the game plays on.
-void MainWindow::nameTextBoxesForScreenReaders()
+void MainWindow::nameTextBoxes()
 {
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices,
@@ -91,7 +101,8 @@ std::vector<SpokenControl> MainWindow::spokenControls() const
 Mark MainWindow::markOf(CellIndex cell) const
 {
     const PictureHandle shown = cellPictureHandle(cell);
-    return shown == markPictureHandle(Mark::X)   ? Mark::X
+    return !shown                                ? Mark::Blank
+           : shown == markPictureHandle(Mark::X) ? Mark::X
            : shown == markPictureHandle(Mark::O) ? Mark::O
                                                  : Mark::Blank;
 }
@@ -207,7 +218,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_GETOBJECT:
-        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) &&
+            readyForScreenReaders()) {
             if (!accessible_)
                 accessible_ = new AccessibleWindow(*this, nullptr);
             return LresultFromObject(IID_IAccessible, wParam, accessible_);
@@ -219,13 +231,16 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         const auto image = std::ranges::find(Img1_, control, &Control::hwnd);
         if (image != Img1_.end())
             control = lbl1_[static_cast<std::size_t>(std::distance(Img1_.begin(), image))]->hwnd;
-        if (spokenId(control) == CHILDID_SELF)
+        if (spokenId(control) == CHILDID_SELF || !readyForScreenReaders())
             return 0;
         AccessibleWindow*& object = controlObjects_[control];
         if (!object)
             object = new AccessibleWindow(*this, control);
         return LresultFromObject(IID_IAccessible, wParam, object);
     }
+    case textBoxAskedMessage:
+        readyForScreenReaders();
+        return 0;
     case WM_DESTROY:
         releaseAccessibility();
         PostQuitMessage(0);
@@ -246,15 +261,22 @@ PictureHandle MainWindow::cellPictureHandle(CellIndex cell) const
     return handleOf(Img1_.at(cell)->picture);
 }
 
+// The holder's blank picture is no picture, so a fresh board needs no holder: it is made, and
+// its pictures are read, when a mark is first shown.
+std::shared_ptr<const Picture> MainWindow::holderPicture(Mark mark) const
+{
+    return mark == Mark::Blank ? nullptr : form2().picture(mark);
+}
+
 PictureHandle MainWindow::markPictureHandle(Mark mark) const
 {
-    return handleOf(form2().picture(mark));
+    return handleOf(holderPicture(mark));
 }
 
 void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
     Control& image = *Img1_.at(cell);
-    image.picture = form2().picture(mark);
+    image.picture = holderPicture(mark);
     InvalidateRect(image.hwnd, nullptr, FALSE);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
 }

@@ -22,7 +22,7 @@ namespace zorbelkin {
 // through Active Accessibility: the cells by name, pressed by their default action.
 class MainWindow : public BuiltWindow, public GameView, private SpokenWindow {
 public:
-    // Throws std::runtime_error if a mark picture cannot be loaded.
+    // The holder of the mark pictures is made when a mark is first shown.
     MainWindow();
 
     // Shows the window with the focus on the first enabled control of the tab order.
@@ -54,11 +54,16 @@ private:
     long spokenId(HWND control) const;
     // What cell shows, as a screen reader is told.
     Mark markOf(CellIndex cell) const;
-    void nameTextBoxesForScreenReaders();
+    // Gets the window ready for the screen reader that has just asked for an object: starts COM
+    // and names the text boxes, once. True if it is ready.
+    bool readyForScreenReaders();
+    void nameTextBoxes();
     void releaseAccessibility();
 
-    // The picture holder, created hidden on first use.
+    // The picture holder, created hidden on first use. Throws std::runtime_error if a picture
+    // is missing.
     Form2& form2() const;
+    std::shared_ptr<const Picture> holderPicture(Mark mark) const;
     HWND textBox(TextBox box) const;
     void focus(HWND control);
 
@@ -73,6 +78,7 @@ private:
     AccessibleWindow* accessible_ = nullptr;
     std::map<HWND, AccessibleWindow*> controlObjects_;
     Microsoft::WRL::ComPtr<IAccPropServices> accessibleNames_; // where the system offers it
+    bool textBoxesNamed_ = false;
     Game game_{*this};
 };
 

@@ -40,6 +40,8 @@ void check(HRESULT result, const char* step)
 
 std::vector<std::uint32_t> decode(std::string_view png, PixelSize size)
 {
+    if (!startCom())
+        throw std::runtime_error("cannot decode a mark picture: COM does not start");
     ComPtr<IWICImagingFactory> factory;
     check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                            IID_PPV_ARGS(&factory)),
