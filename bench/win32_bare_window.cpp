@@ -2,10 +2,36 @@
 // SPDX-License-Identifier: MIT
 
 // The floor for a Windows program: a window with the game's client area and one static text,
-// linked as the game is and with its manifest, shown until it is closed.
+// linked as the game is and with its manifest, shown until it is closed. With the argument
+// "controls", the floor for a window of the game's controls: a child window for each, of the same
+// kind and at the same place (the system's own for texts, text boxes and the button, plain ones
+// for the cells, pictures and grid lines), and nothing else of the game.
+#include "windowlayout.h"
+
 #include <windows.h>
 
+#include <cwchar>
+
 namespace {
+
+constexpr const wchar_t* windowClassName = L"BareWindow";
+
+void addTheGamesControls(HWND window, HINSTANCE instance)
+{
+    using zorbelkin::ControlKind;
+    for (const zorbelkin::ControlRow& row : zorbelkin::mainWindowDescription().controls) {
+        const bool text = row.kind == ControlKind::Label && !row.cellArray;
+        const char* className = text                               ? "STATIC"
+                                : row.kind == ControlKind::TextBox ? "EDIT"
+                                : row.kind == ControlKind::Button  ? "BUTTON"
+                                                                   : "BareWindow";
+        const DWORD edge = row.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
+        for (const zorbelkin::Member& member : zorbelkin::membersOf(row))
+            CreateWindowExA(edge, className, row.text, WS_CHILD | WS_VISIBLE, member.rect.left,
+                            member.rect.top, member.rect.width, member.rect.height, window, nullptr,
+                            instance, nullptr);
+    }
+}
 
 LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -18,7 +44,7 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -26,15 +52,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"BareWindow";
+    windowClass.lpszClassName = windowClassName;
     RegisterClassExW(&windowClass);
     RECT frame{0, 0, 470, 459};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"bare", WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"STATIC", L"ZOR", WS_CHILD | WS_VISIBLE, 48, 0, 81, 17, window, nullptr,
-                    instance, nullptr);
+    if (std::wcscmp(commandLine, L"controls") == 0)
+        addTheGamesControls(window, instance);
+    else
+        CreateWindowExW(0, L"STATIC", L"ZOR", WS_CHILD | WS_VISIBLE, 48, 0, 81, 17, window, nullptr,
+                        instance, nullptr);
     ShowWindow(window, showCommand);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

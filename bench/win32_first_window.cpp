@@ -6,7 +6,7 @@
 // program to end. The programs take turns, round after round, after one round that is not
 // counted. Prints each program's medians and the median of its ratios to the first program's
 // run of the same round.
-// Usage: win32_first_window ROUNDS TITLE PROGRAM TITLE PROGRAM...
+// Usage: win32_first_window ROUNDS NAME TITLE COMMAND_LINE [NAME TITLE COMMAND_LINE]...
 #include <windows.h>
 
 #include <psapi.h>
@@ -25,8 +25,9 @@ struct Measure {
 };
 
 struct Program {
+    std::wstring name;
     std::wstring title;
-    std::wstring path;
+    std::wstring commandLine;
     std::vector<Measure> runs;
 };
 
@@ -70,7 +71,7 @@ double secondsSince(const LARGE_INTEGER& start)
 
 Measure run(const Program& program)
 {
-    std::wstring commandLine = L"\"" + program.path + L"\"";
+    std::wstring commandLine = program.commandLine;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -78,25 +79,25 @@ Measure run(const Program& program)
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        fail(L"cannot start " + program.path);
+        fail(L"cannot start " + program.name);
     HWND window = nullptr;
     // The process's own handle doubles as the pause between looks: it wakes the loop if the
     // program ends first.
     while (!(window = visibleWindow(process.dwProcessId, program.title))) {
         if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
-            fail(program.path + L" ended without a window titled \"" + program.title + L"\"");
+            fail(program.name + L" ended without a window titled \"" + program.title + L"\"");
         if (secondsSince(start) > 60)
-            fail(program.path + L" showed no window in a minute");
+            fail(program.name + L" showed no window in a minute");
     }
     const double seconds = secondsSince(start);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
     if (!GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory)) ||
         memory.PeakWorkingSetSize == 0)
-        fail(L"cannot read the memory of " + program.path);
+        fail(L"cannot read the memory of " + program.name);
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0)
-        fail(program.path + L" did not end when its window was closed");
+        fail(program.name + L" did not end when its window was closed");
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {seconds * 1000, double(memory.PeakWorkingSetSize) / 1024};
@@ -121,12 +122,13 @@ template<typename Pick> std::vector<double> each(const std::vector<Measure>& run
 
 int wmain(int argc, wchar_t* argv[])
 {
-    if (argc < 6 || argc % 2 != 0)
-        fail(L"usage: win32_first_window ROUNDS TITLE PROGRAM TITLE PROGRAM...");
+    if (argc < 8 || (argc - 2) % 3 != 0)
+        fail(
+            L"usage: win32_first_window ROUNDS NAME TITLE COMMAND_LINE NAME TITLE COMMAND_LINE...");
     const int rounds = std::wcstol(argv[1], nullptr, 10);
     std::vector<Program> programs;
-    for (int i = 2; i < argc; i += 2)
-        programs.push_back({argv[i], argv[i + 1], {}});
+    for (int i = 2; i < argc; i += 3)
+        programs.push_back({argv[i], argv[i + 1], argv[i + 2], {}});
     for (Program& program : programs)
         run(program); // warms the caches; not counted
     for (int round = 0; round < rounds; ++round)
@@ -143,8 +145,7 @@ int wmain(int argc, wchar_t* argv[])
             timeRatios.push_back(program.runs[i].milliseconds / floor[i].milliseconds);
             memoryRatios.push_back(program.runs[i].kibibytes / floor[i].kibibytes);
         }
-        const std::wstring name = program.path.substr(program.path.find_last_of(L"\\/") + 1);
-        std::wprintf(L"%-24ls %12.1f %12.0f %10.3f %10.3f\n", name.c_str(),
+        std::wprintf(L"%-24ls %12.1f %12.0f %10.3f %10.3f\n", program.name.c_str(),
                      median(each(program.runs, [](const Measure& m) { return m.milliseconds; })),
                      median(each(program.runs, [](const Measure& m) { return m.kibibytes; })),
                      median(timeRatios), median(memoryRatios));
