@@ -4,6 +4,7 @@
 #include "builtwindow.h"
 
 #include "resource.h"
+#include "spoken.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,31 +83,39 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
     const UINT dpi = GetDpiForWindow(hwnd_);
     makeFonts(dpi);
-    std::vector<PixelRect> places;
     for (const ControlRow& row : description.controls) {
         std::vector<Control*>& members = rows_.emplace_back();
         for (Member& member : membersOf(row, static_cast<int>(dpi))) {
             auto control = std::make_unique<Control>();
             control->row = &row;
             control->name = std::move(member.name);
-            places.push_back(member.rect);
+            control->place = member.rect;
             members.push_back(control.get());
             controls_.push_back(std::move(control));
         }
     }
-    // A new child window goes behind the ones before it, so the controls are made front to back,
-    // each where it lies and in its face: nothing is restacked, moved or laid out again before the
-    // first frame.
+    // Images and lines have no window of their own: the window draws them on its ground, beneath
+    // the controls that have one. A new child window goes behind the ones before it, so the
+    // others are made front to back, each where it lies and in its face: nothing is restacked,
+    // moved or laid out again before the first frame.
     for (std::size_t i = controls_.size(); i-- > 0;) {
         Control& control = *controls_[i];
-        createControl(hwnd_, control, firstControlId + static_cast<int>(i), places[i],
-                      fontOf(*control.row));
-        if (control.row->kind == ControlKind::Image && control.row->picture)
+        if (!isDecoration(control.row->kind))
+            createControl(hwnd_, control, firstControlId + static_cast<int>(i),
+                          fontOf(*control.row));
+        else if (control.row->picture)
             control.picture = Picture::load(control.row->picture);
     }
     for (const MemberRef& focusable : focusOrder(description))
         tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
     fitFrame(dpi);
+}
+
+void BuiltWindow::redraw(const Control& control)
+{
+    const PixelRect& place = control.place;
+    const RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
+    InvalidateRect(hwnd_, &area, TRUE);
 }
 
 BuiltWindow::~BuiltWindow()
@@ -160,10 +169,13 @@ void BuiltWindow::layOut(UINT dpi)
     makeFonts(dpi);
     for (std::size_t i = 0; const ControlRow& row : description_.controls) {
         for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
-            const HWND hwnd = controls_[i++]->hwnd;
-            SetWindowPos(hwnd, nullptr, member.rect.left, member.rect.top, member.rect.width,
-                         member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row)), TRUE);
+            Control& control = *controls_[i++];
+            control.place = member.rect;
+            if (!control.hwnd)
+                continue;
+            SetWindowPos(control.hwnd, nullptr, member.rect.left, member.rect.top,
+                         member.rect.width, member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row)), TRUE);
         }
     }
     DeleteObject(oldControlFont);
@@ -176,9 +188,13 @@ LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, boo
     handled = true;
     switch (message) {
     case WM_ERASEBKGND: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
         RECT area;
         GetClientRect(hwnd_, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, ground_);
+        FillRect(dc, &area, ground_);
+        for (const auto& control : controls_)
+            if (!control->hwnd)
+                drawDecoration(dc, *control, GetDpiForWindow(hwnd_), colours_.ground, colours_.ink);
         return 1;
     }
     case WM_CTLCOLORSTATIC:

@@ -39,6 +39,8 @@ public:
     const std::vector<HWND>& tabOrder() const { return tabOrder_; }
     // Every control, back to front.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    // Draws control again, with whatever lies over it.
+    void redraw(const Control& control);
 
 protected:
     // Messages the window handles beyond its looks; the default is DefWindowProc's.

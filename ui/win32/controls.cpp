@@ -8,8 +8,6 @@
 namespace zorbelkin {
 namespace {
 
-constexpr const wchar_t* imageClass = L"ZorbelkinImage";
-constexpr const wchar_t* lineClass = L"ZorbelkinLine";
 constexpr const wchar_t* cellClass = L"ZorbelkinCell";
 
 Control& controlOf(HWND hwnd)
@@ -24,29 +22,6 @@ HBRUSH askColours(HWND hwnd, HDC dc)
     return reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
                                                  reinterpret_cast<WPARAM>(dc),
                                                  reinterpret_cast<LPARAM>(hwnd)));
-}
-
-void paintImage(HWND hwnd, HDC dc, const RECT& area, const Control& control)
-{
-    FillRect(dc, &area, askColours(hwnd, dc));
-    const Rgb ground = rgbOf(GetBkColor(dc));
-    if (!control.picture)
-        return;
-    RECT target = area;
-    if (!(control.row->looks & Stretch)) {
-        const UINT dpi = GetDpiForWindow(hwnd);
-        target.right = MulDiv(control.picture->size().width, static_cast<int>(dpi), 96);
-        target.bottom = MulDiv(control.picture->size().height, static_cast<int>(dpi), 96);
-    }
-    control.picture->draw(dc, target, ground);
-}
-
-void paintLine(HWND hwnd, HDC dc, const RECT& area)
-{
-    askColours(hwnd, dc);
-    HBRUSH ink = CreateSolidBrush(GetTextColor(dc));
-    FillRect(dc, &area, ink);
-    DeleteObject(ink);
 }
 
 // A text box is the system's own, answered by the system when a screen reader asks, but its
@@ -88,33 +63,6 @@ LRESULT askParentForObject(HWND hwnd, WPARAM wParam, LPARAM lParam)
         return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
     return SendMessageW(GetParent(hwnd), controlObjectMessage, wParam,
                         reinterpret_cast<LPARAM>(hwnd));
-}
-
-// Images and lines: they paint themselves whole, and clicks pass through them.
-LRESULT CALLBACK decorationProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_GETOBJECT:
-        return askParentForObject(hwnd, wParam, lParam);
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        RECT area;
-        GetClientRect(hwnd, &area);
-        const Control& control = controlOf(hwnd);
-        if (control.row->kind == ControlKind::Image)
-            paintImage(hwnd, dc, area, control);
-        else
-            paintLine(hwnd, dc, area);
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK cellProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -181,24 +129,22 @@ Kind kindOf(const ControlRow& row)
     case ControlKind::Button:
         return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
     case ControlKind::Image:
-        return {imageClass, 0, 0};
     case ControlKind::Line:
-        return {lineClass, 0, 0};
+        break;
     }
-    throw std::logic_error("unknown control kind");
+    throw std::logic_error("images and lines have no window");
 }
 
 } // namespace
 
 void registerControlClasses(HINSTANCE instance)
 {
-    registerClass(instance, imageClass, decorationProcedure);
-    registerClass(instance, lineClass, decorationProcedure);
     registerClass(instance, cellClass, cellProcedure);
 }
 
-void createControl(HWND parent, Control& control, int id, const PixelRect& place, HFONT font)
+void createControl(HWND parent, Control& control, int id, HFONT font)
 {
+    const PixelRect& place = control.place;
     const Kind kind = kindOf(*control.row);
     const bool disabled = control.row->looks & Disabled;
     control.hwnd =
@@ -215,6 +161,25 @@ void createControl(HWND parent, Control& control, int id, const PixelRect& place
     if (control.row->kind == ControlKind::TextBox)
         systemTextBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textBoxProcedure)));
+}
+
+void drawDecoration(HDC dc, const Control& control, UINT dpi, Rgb ground, Rgb ink)
+{
+    const PixelRect& place = control.place;
+    RECT target{place.left, place.top, place.left + place.width, place.top + place.height};
+    if (control.row->kind == ControlKind::Line) {
+        HBRUSH brush = CreateSolidBrush(colorRef(ink));
+        FillRect(dc, &target, brush);
+        DeleteObject(brush);
+        return;
+    }
+    if (!control.picture)
+        return;
+    if (!(control.row->looks & Stretch)) {
+        target.right = target.left + MulDiv(control.picture->size().width, int(dpi), 96);
+        target.bottom = target.top + MulDiv(control.picture->size().height, int(dpi), 96);
+    }
+    control.picture->draw(dc, target, ground);
 }
 
 } // namespace zorbelkin

@@ -110,11 +110,13 @@ Mark MainWindow::markOf(CellIndex cell) const
 // Front to back, as a click finds its control.
 std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
 {
+    POINT client = screen;
+    ScreenToClient(hwnd(), &client);
     const auto& all = controls();
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
-        RECT rect;
-        if (!IsWindowVisible((*it)->hwnd) || !GetWindowRect((*it)->hwnd, &rect) ||
-            !PtInRect(&rect, screen))
+        const PixelRect& place = (*it)->place;
+        const RECT rect{place.left, place.top, place.left + place.width, place.top + place.height};
+        if (((*it)->hwnd && !IsWindowVisible((*it)->hwnd)) || !PtInRect(&rect, client))
             continue;
         if (isDecoration((*it)->row->kind))
             return std::nullopt;
@@ -226,11 +228,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case controlObjectMessage: {
-        // A cell's picture answers for its cell, as the cell's label lies over it.
-        HWND control = reinterpret_cast<HWND>(lParam);
-        const auto image = std::ranges::find(Img1_, control, &Control::hwnd);
-        if (image != Img1_.end())
-            control = lbl1_[static_cast<std::size_t>(std::distance(Img1_.begin(), image))]->hwnd;
+        const auto control = reinterpret_cast<HWND>(lParam);
         if (spokenId(control) == CHILDID_SELF || !readyForScreenReaders())
             return 0;
         AccessibleWindow*& object = controlObjects_[control];
@@ -277,7 +275,7 @@ void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
     Control& image = *Img1_.at(cell);
     image.picture = holderPicture(mark);
-    InvalidateRect(image.hwnd, nullptr, FALSE);
+    redraw(image);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
 }
 
