@@ -3,9 +3,10 @@
 
 // The floor for a Windows program: a window with the game's client area and one static text,
 // linked as the game is and with its manifest, shown until it is closed. With the argument
-// "controls", the floor for a window of the game's controls: a child window for each, of the same
-// kind and at the same place (the system's own for texts, text boxes and the button, plain ones
-// for the cells, pictures and grid lines), and nothing else of the game.
+// "controls", the floor for a window of the game's controls: the same child windows as the game
+// makes, of the same kind and at the same place (the system's own for texts, text boxes and the
+// button, plain ones for the cells), and nothing else of the game.
+#include "spoken.h"
 #include "windowlayout.h"
 
 #include <windows.h>
@@ -20,6 +21,8 @@ void addTheGamesControls(HWND window, HINSTANCE instance)
 {
     using zorbelkin::ControlKind;
     for (const zorbelkin::ControlRow& row : zorbelkin::mainWindowDescription().controls) {
+        if (zorbelkin::isDecoration(row.kind))
+            continue;
         const bool text = row.kind == ControlKind::Label && !row.cellArray;
         const char* className = text                               ? "STATIC"
                                 : row.kind == ControlKind::TextBox ? "EDIT"
