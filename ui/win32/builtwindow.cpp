@@ -113,8 +113,7 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
 
 void BuiltWindow::redraw(const Control& control)
 {
-    const PixelRect& place = control.place;
-    const RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
+    const RECT area = rectOf(control.place);
     InvalidateRect(hwnd_, &area, TRUE);
 }
 

@@ -24,12 +24,13 @@ HBRUSH askColours(HWND hwnd, HDC dc)
                                                  reinterpret_cast<LPARAM>(hwnd)));
 }
 
+// The system's own text box procedure, to which ours passes what it leaves alone.
+WNDPROC systemTextBoxProcedure = nullptr;
+
 // A text box is the system's own, answered by the system when a screen reader asks, but its
 // window names it first. Disabled, it is painted as the system paints one, on the ground its
 // parent gives it, but with its muted text made readable there: the system writes it in the grey
 // text colour on whatever ground, and lets no one choose another.
-WNDPROC systemTextBoxProcedure = nullptr;
-
 LRESULT CALLBACK textBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_GETOBJECT)
@@ -165,8 +166,7 @@ void createControl(HWND parent, Control& control, int id, HFONT font)
 
 void drawDecoration(HDC dc, const Control& control, UINT dpi, Rgb ground, Rgb ink)
 {
-    const PixelRect& place = control.place;
-    RECT target{place.left, place.top, place.left + place.width, place.top + place.height};
+    RECT target = rectOf(control.place);
     if (control.row->kind == ControlKind::Line) {
         HBRUSH brush = CreateSolidBrush(colorRef(ink));
         FillRect(dc, &target, brush);

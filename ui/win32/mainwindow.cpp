@@ -114,8 +114,7 @@ std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
     ScreenToClient(hwnd(), &client);
     const auto& all = controls();
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
-        const PixelRect& place = (*it)->place;
-        const RECT rect{place.left, place.top, place.left + place.width, place.top + place.height};
+        const RECT rect = rectOf((*it)->place);
         if (((*it)->hwnd && !IsWindowVisible((*it)->hwnd)) || !PtInRect(&rect, client))
             continue;
         if (isDecoration((*it)->row->kind))

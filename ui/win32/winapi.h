@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "colours.h"
+#include "twips.h"
 
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ struct ComOnDemand {
     ~ComOnDemand();
 };
 
+inline RECT rectOf(const PixelRect& r)
+{
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
 inline COLORREF colorRef(Rgb c)
 {
     return RGB(c.red, c.green, c.blue);
