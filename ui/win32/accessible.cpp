@@ -11,15 +11,9 @@
 namespace zorbelkin {
 namespace {
 
-BSTR bstr(const std::wstring& text)
-{
-    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-
 VARIANT childVariant(long id)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v = emptyVariant();
     v.vt = VT_I4;
     v.lVal = id;
     return v;
@@ -122,7 +116,7 @@ HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
     *parent = nullptr;
     if (!window_)
         return E_FAIL;
-    return AccessibleObjectFromWindow(window_->spokenHwnd(),
+    return accessibleObjectFromWindow(window_->spokenHwnd(),
                                       static_cast<DWORD>(self_ ? OBJID_CLIENT : OBJID_WINDOW),
                                       IID_IDispatch, reinterpret_cast<void**>(parent));
 }
@@ -160,7 +154,7 @@ HRESULT AccessibleWindow::text(const VARIANT& child, BSTR* text, const PickText&
     const std::optional<std::wstring> picked = pick(spoken);
     if (!picked)
         return DISP_E_MEMBERNOTFOUND;
-    *text = bstr(*picked);
+    *text = allocBstr(*picked);
     return S_OK;
 }
 
@@ -194,7 +188,7 @@ HRESULT AccessibleWindow::number(const VARIANT& child, VARIANT* number,
 {
     if (!number)
         return E_POINTER;
-    VariantInit(number);
+    *number = emptyVariant();
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
@@ -256,7 +250,7 @@ HRESULT AccessibleWindow::get_accFocus(VARIANT* focused)
 {
     if (!focused)
         return E_POINTER;
-    VariantInit(focused);
+    *focused = emptyVariant();
     if (!window_)
         return E_FAIL;
     const HWND focus = GetFocus();
@@ -285,7 +279,7 @@ HRESULT AccessibleWindow::get_accSelection(VARIANT* selected)
 {
     if (!selected)
         return E_POINTER;
-    VariantInit(selected);
+    *selected = emptyVariant();
     return S_FALSE;
 }
 
@@ -328,7 +322,7 @@ HRESULT AccessibleWindow::accLocation(long* left, long* top, long* width, long* 
 HRESULT AccessibleWindow::accNavigate(long, VARIANT, VARIANT* end)
 {
     if (end)
-        VariantInit(end);
+        *end = emptyVariant();
     return DISP_E_MEMBERNOTFOUND;
 }
 
@@ -336,7 +330,7 @@ HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
 {
     if (!child)
         return E_POINTER;
-    VariantInit(child);
+    *child = emptyVariant();
     if (!window_)
         return E_FAIL;
     const POINT point{left, top};

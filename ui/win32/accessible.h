@@ -3,9 +3,7 @@
 
 #pragma once
 
-#include "winapi.h"
-
-#include <oleacc.h>
+#include "com.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
+#include "com.h"
 #include "fatalerror.h"
 #include "mainwindow.h"
 

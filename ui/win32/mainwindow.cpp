@@ -47,9 +47,8 @@ bool MainWindow::readyForScreenReaders()
 // own objects go unnamed and the game plays on.
 void MainWindow::nameTextBoxes()
 {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices,
-                                reinterpret_cast<void**>(accessibleNames_.GetAddressOf()))))
+    if (FAILED(createComObject(CLSID_AccPropServices, IID_IAccPropServices,
+                               reinterpret_cast<void**>(accessibleNames_.GetAddressOf()))))
         return;
     for (const TextBox box : allTextBoxes)
         accessibleNames_->SetHwndPropStr(
@@ -223,7 +222,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             readyForScreenReaders()) {
             if (!accessible_)
                 accessible_ = new AccessibleWindow(*this, nullptr);
-            return LresultFromObject(IID_IAccessible, wParam, accessible_);
+            return lresultFromObject(IID_IAccessible, wParam, accessible_);
         }
         break;
     case controlObjectMessage: {
@@ -233,7 +232,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         AccessibleWindow*& object = controlObjects_[control];
         if (!object)
             object = new AccessibleWindow(*this, control);
-        return LresultFromObject(IID_IAccessible, wParam, object);
+        return lresultFromObject(IID_IAccessible, wParam, object);
     }
     case textBoxAskedMessage:
         readyForScreenReaders();

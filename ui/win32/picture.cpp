@@ -3,6 +3,8 @@
 
 #include "picture.h"
 
+#include "com.h"
+
 #include <wincodec.h>
 #include <wrl/client.h>
 
@@ -43,9 +45,7 @@ std::vector<std::uint32_t> decode(std::string_view png, PixelSize size)
     if (!startCom())
         throw std::runtime_error("cannot decode a mark picture: COM does not start");
     ComPtr<IWICImagingFactory> factory;
-    check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                           IID_PPV_ARGS(&factory)),
-          "no imaging component");
+    check(createComObject(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory)), "no imaging component");
     ComPtr<IWICStream> stream;
     check(factory->CreateStream(&stream), "stream");
     check(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),

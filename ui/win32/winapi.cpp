@@ -3,14 +3,7 @@
 
 #include "winapi.h"
 
-#include <objbase.h>
-
 namespace zorbelkin {
-namespace {
-
-bool comStarted = false;
-
-} // namespace
 
 std::wstring wide(std::string_view utf8)
 {
@@ -39,20 +32,6 @@ std::wstring windowText(HWND hwnd)
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
     return text;
-}
-
-bool startCom()
-{
-    if (!comStarted)
-        comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    return comStarted;
-}
-
-ComOnDemand::~ComOnDemand()
-{
-    if (comStarted)
-        CoUninitialize();
-    comStarted = false;
 }
 
 } // namespace zorbelkin

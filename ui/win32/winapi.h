@@ -25,17 +25,6 @@ std::string utf8(std::wstring_view text);
 // The text of a window or control.
 std::wstring windowText(HWND hwnd);
 
-// COM on the program's one thread. Only the pictures' decoder and screen readers need it, so it
-// starts, and its DLLs load, the first time startCom() is called; true once it runs. The one
-// ComOnDemand that main holds ends it, if it started, once the windows are gone.
-bool startCom();
-struct ComOnDemand {
-    ComOnDemand() = default;
-    ComOnDemand(const ComOnDemand&) = delete;
-    ComOnDemand& operator=(const ComOnDemand&) = delete;
-    ~ComOnDemand();
-};
-
 inline RECT rectOf(const PixelRect& r)
 {
     return {r.left, r.top, r.left + r.width, r.top + r.height};
