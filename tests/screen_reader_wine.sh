@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Runs the Windows program under Wine on a private Xvfb display and plays it with msaa_client, a
 # Windows program that works it as a screen reader would, through Active Accessibility from
-# another process. Until a mark shows, the program has not loaded the imaging component.
+# another process. Until a screen reader asks or a mark shows, the program has loaded neither
+# automation, accessibility nor the imaging component.
 # Usage: screen_reader_wine.sh GAME.exe MSAA_CLIENT.exe
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
@@ -22,7 +23,8 @@ loaded_by_game() {
     grep "^$process:trace:loaddll:.* Loaded L\"" "$scratch/game.log" |
         sed 's/^[^"]*"\([^"]*\)".*/\1/; s/.*\\//' | tr 'A-Z' 'a-z'
 }
-lazy=(windowscodecs.dll)
+# ole32 is not among them: the system's common controls, which the manifest asks for, load it.
+lazy=(oleaut32.dll oleacc.dll windowscodecs.dll)
 
 on_display
 start_wine 96 "0 0 0"
