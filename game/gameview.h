@@ -51,4 +51,17 @@ protected:
     GameView& operator=(const GameView&) = default;
 };
 
+// The mark that view's Img1(cell) shows, told by its picture: Blank while it shows none or another.
+// Reaches the holder only once the cell shows a picture, which has made the holder already.
+inline Mark shownMark(const GameView& view, CellIndex cell)
+{
+    const PictureHandle shown = view.cellPictureHandle(cell);
+    if (!shown)
+        return Mark::Blank;
+    for (const Mark mark : {Mark::X, Mark::O})
+        if (shown == view.markPictureHandle(mark))
+            return mark;
+    return Mark::Blank;
+}
+
 } // namespace zorbelkin

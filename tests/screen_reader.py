@@ -1,10 +1,11 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""Plays the game as a screen reader would, through AT-SPI: finds the nine cells by name, asks what
-lies under each, plays a line with the cells' press actions and dismisses the "You Win!!" box.
+"""Plays the game as a screen reader would, through AT-SPI: holds the role, name, states and actions
+of every control against the shared table's, asks what lies under each cell, plays a line with the
+cells' press actions, hearing each cell's new name announced, and dismisses the "You Win!!" box.
 
-Usage: screen_reader.py GAME_BINARY
+Usage: screen_reader.py GAME_BINARY SPOKEN_TABLE_BINARY
 Run it on an X display inside a private D-Bus session; the accessibility bus starts on demand.
 """
 import os
@@ -25,6 +26,13 @@ warnings.filterwarnings("ignore", category=DeprecationWarning)
 SCREEN = Atspi.CoordType.SCREEN
 PLACES = ["top left", "top", "top right", "left", "centre", "right",
           "bottom left", "bottom", "bottom right"]
+ROLES = {Atspi.Role.PUSH_BUTTON: "push button", Atspi.Role.LABEL: "static text",
+         Atspi.Role.TEXT: "text"}
+# Qt offers the focus as an action of every control that takes it; Active Accessibility has one
+# default action per object, and the table names that one.
+QT_FOCUS_ACTION = "SetFocus"
+# The names that listeners heard announced, in order.
+announced = []
 
 
 def fail(message):
@@ -38,6 +46,9 @@ def wait_for(what, probe, seconds=10):
         found = probe()
         if found:
             return found
+        # Delivers the events that the listener waits for.
+        while GLib.MainContext.default().iteration(False):
+            pass
         if time.monotonic() > deadline:
             fail(f"timed out waiting for {what}")
         time.sleep(0.05)
@@ -71,17 +82,32 @@ def actions(node):
     return [node.get_action_name(i) for i in range(node.get_n_actions())]
 
 
-def check_tree(frame):
+def told(node):
+    """What a screen reader hears of node, in the table's words."""
+    states = node.get_state_set()
+    focusable = " focusable" if states.contains(Atspi.StateType.FOCUSABLE) else ""
+    enabled = "enabled" if states.contains(Atspi.StateType.ENABLED) else "unavailable"
+    offered = [action for action in actions(node) if action != QT_FOCUS_ACTION]
+    role = ROLES.get(node.get_role(), node.get_role_name())
+    return f"{role}\t{name(node)}\t{enabled}{focusable}\t{' '.join(offered)}"
+
+
+def check_tree(frame, table):
     if frame.get_role_name() != "frame":
         fail(f'the main window reads as a "{frame.get_role_name()}", not as a frame')
-    unnamed = [node.get_role_name() for node in children(frame) if not name(node)]
-    if unnamed:
-        fail(f"{len(unnamed)} unnamed nodes in the window: {unnamed}")
+    expected = subprocess.run([table], check=True, capture_output=True,
+                              text=True).stdout.splitlines()
+    heard = [told(node) for node in children(frame)]
+    if heard != expected:
+        wrong = [f"heard {h!r}, not {e!r}" for h, e in zip(heard, expected) if h != e]
+        fail(f"the window's {len(heard)} controls differ from the table's {len(expected)}: "
+             + "; ".join(wrong))
     by_name = {name(node): node for node in children(frame)}
     cells = [by_name.get(f"{place}, empty") for place in PLACES]
     if None in cells:
         fail(f"cells missing from the window's tree: {sorted(by_name)}")
-    print("the window is a frame with no unnamed nodes; the nine cells are there, empty")
+    print(f"the window is a frame; its {len(heard)} controls have the table's roles, names, "
+          "states and actions")
     return cells
 
 
@@ -107,7 +133,7 @@ def press(cell):
 def play(cell, mark):
     place = name(cell).rsplit(",", 1)[0]
     press(cell)
-    wait_for(f'"{place}, {mark}"', lambda: name(cell) == f"{place}, {mark}")
+    wait_for(f'the announcement of "{place}, {mark}"', lambda: f"{place}, {mark}" in announced)
     if actions(cell):
         fail(f'the used cell "{name(cell)}" still offers {actions(cell)}')
 
@@ -133,12 +159,15 @@ def main():
         app = wait_for("the game on the accessibility bus", find_app, 30)
         frame = wait_for("the window", lambda: next(
             (node for node in children(app) if name(node) == "ZOR BEL KIN"), None))
-        cells = check_tree(frame)
+        listener = Atspi.EventListener.new(lambda event: announced.append(event.source.get_name()))
+        listener.register("object:property-change:accessible-name")
+        cells = check_tree(frame, sys.argv[2])
         check_hits(frame, cells)
 
         for cell, mark in [(0, "X"), (3, "O"), (1, "X"), (4, "O")]:
             play(cells[cell], mark)
-        print("the press action plays a free cell; a used cell offers no action")
+        print("the press action plays a free cell, whose new name is announced; "
+              "a used cell offers no action")
 
         press(cells[2])
         box, texts = wait_for('the "You Win!!" box', lambda: message_box(app))

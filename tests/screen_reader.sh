@@ -3,11 +3,12 @@
 # SPDX-License-Identifier: MIT
 # Runs screen_reader.py on a private Xvfb display, in a private D-Bus session, where the AT-SPI
 # bus starts on demand as it does on a desktop.
-# Usage: screen_reader.sh GAME_BINARY
+# Usage: screen_reader.sh GAME_BINARY SPOKEN_TABLE_BINARY
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/testlib.sh"
 game=${1:?game binary}
+table=${2:?the program that prints what the table tells}
 
 need Xvfb xvfb
 need xdpyinfo x11-utils
@@ -21,4 +22,4 @@ on_display
 export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The session bus's notes on starting services are noise here.
-dbus-run-session -- /usr/bin/python3 "$here/screen_reader.py" "$game" 2> >(grep -v -i -e 'fd limit' -e 'activat' >&2)
+dbus-run-session -- /usr/bin/python3 "$here/screen_reader.py" "$game" "$table" 2> >(grep -v -i -e 'fd limit' -e 'activat' >&2)

@@ -10,12 +10,21 @@
 #include <QAccessibleWidget>
 #include <QList>
 
+#include <optional>
+
 namespace zorbelkin {
 namespace {
 
-bool isDecoration(const QObject* control)
+const ZorbelkinWindow* boardOf(const QWidget* control)
 {
-    return qobject_cast<const ImageControl*>(control) || qobject_cast<const LineControl*>(control);
+    return qobject_cast<const ZorbelkinWindow*>(control->parentWidget());
+}
+
+// What the board tells a screen reader of one of its controls; none for decoration.
+std::optional<Spoken> spokenOf(const QWidget* control)
+{
+    const ZorbelkinWindow* board = boardOf(control);
+    return board ? board->spoken(*control) : std::nullopt;
 }
 
 class BoardWindowAccessible : public QAccessibleWidget {
@@ -46,7 +55,7 @@ public:
         QWidget* hit = widget()->childAt(widget()->mapFromGlobal(QPoint(x, y)));
         while (hit && hit->parentWidget() != widget())
             hit = hit->parentWidget();
-        if (!hit || isDecoration(hit))
+        if (!hit || !spokenOf(hit))
             return nullptr;
         return QAccessible::queryAccessibleInterface(hit);
     }
@@ -58,34 +67,44 @@ private:
         QList<QWidget*> shown;
         for (QObject* child : widget()->children()) {
             auto* control = qobject_cast<QWidget*>(child);
-            if (control && !control->isWindow() && !isDecoration(control))
+            if (control && !control->isWindow() && spokenOf(control))
                 shown.append(control);
         }
         return shown;
     }
 };
 
+// A label of the board: a text, or a cell that a screen reader presses. The text boxes and the
+// button keep Qt's own objects, whose roles and names are the table's already.
 class LabelAccessible : public QAccessibleWidget {
 public:
     explicit LabelAccessible(ClickableLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText)
     {}
 
+    QAccessible::Role role() const override
+    {
+        const std::optional<Spoken> told = spokenOf(widget());
+        return told && told->role == SpokenRole::PushButton ? QAccessible::Button
+                                                            : QAccessible::StaticText;
+    }
+
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && label().accessibleName().isEmpty())
-            return label().text();
+        const std::optional<Spoken> told = spokenOf(widget());
+        if (kind == QAccessible::Name && told)
+            return QString::fromStdString(told->name);
         return QAccessibleWidget::text(kind);
     }
 
     QStringList actionNames() const override
     {
-        return label().isPressable() ? QStringList{pressAction()} : QStringList{};
+        return isPressable() ? QStringList{QString::fromLatin1(pressActionName)} : QStringList{};
     }
 
     void doAction(const QString& actionName) override
     {
-        if (actionName == pressAction())
+        if (actionName == QLatin1String(pressActionName) && isPressable())
             label().pressLater();
     }
 
@@ -93,6 +112,11 @@ public:
 
 private:
     ClickableLabel& label() const { return *static_cast<ClickableLabel*>(widget()); }
+    bool isPressable() const
+    {
+        const std::optional<Spoken> told = spokenOf(widget());
+        return told && told->pressable && label().isPressable();
+    }
 };
 
 // QAccessible keeps what this returns.
@@ -100,7 +124,8 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     if (className == QLatin1String(ZorbelkinWindow::staticMetaObject.className()))
         return new BoardWindowAccessible(static_cast<ZorbelkinWindow*>(object));
-    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
+    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()) &&
+        boardOf(static_cast<ClickableLabel*>(object)))
         return new LabelAccessible(static_cast<ClickableLabel*>(object));
     return nullptr;
 }

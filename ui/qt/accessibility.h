@@ -5,10 +5,10 @@
 
 namespace zorbelkin {
 
-// Makes the game's windows read as a screen reader expects: the main window is a frame whose
-// pictures and grid lines are decoration, left out of the tree, so that what lies under a point
-// of a cell is the cell itself; a label that has a click handler offers the press action while it
-// is enabled. Safe to call more than once.
+// Makes the game's windows read as a screen reader expects, by the board's table of what is told:
+// the main window is a frame whose pictures and grid lines are decoration, left out of the tree,
+// so that what lies under a point of a cell is the cell itself; its labels take their roles,
+// names and press action from the table. Safe to call more than once.
 void installAccessibleInterfaces();
 
 } // namespace zorbelkin

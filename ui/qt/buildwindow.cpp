@@ -71,6 +71,9 @@ BuiltControls buildWindow(QWidget& window, const WindowDescription& description)
             control->setObjectName(QString::fromStdString(member.name));
             control->setGeometry(qtRect(member.rect));
             control->setEnabled(!(row.looks & Disabled));
+            // A control that never takes the focus is not told of as one that can.
+            if (row.looks & Disabled)
+                control->setFocusPolicy(Qt::NoFocus);
             if (row.accessibleName)
                 control->setAccessibleName(QString::fromUtf8(row.accessibleName));
             members.push_back(control);

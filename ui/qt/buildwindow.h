@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -43,6 +44,16 @@ public:
     typename QtControl<K>::type& operator()(Row<K> row, int member = 0) const
     {
         return static_cast<typename QtControl<K>::type&>(*rows_.at(row.index).at(member));
+    }
+
+    // The row and member of control; none if it is not one of these controls.
+    std::optional<MemberRef> find(const QWidget* control) const
+    {
+        for (std::size_t row = 0; row < rows_.size(); ++row)
+            for (std::size_t member = 0; member < rows_[row].size(); ++member)
+                if (rows_[row][member] == control)
+                    return MemberRef{row, static_cast<int>(member)};
+        return std::nullopt;
     }
 
 private:

@@ -11,6 +11,8 @@
 #include "looks.h"
 #include "spoken.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,14 +42,20 @@ void makeRoomForCaption(QMessageBox& box)
     grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// Sets the window's looks before any control is made: installed accessibility, the board's face,
-// and the title colour behind everything, so that the three title words read as one title and
-// the white ground of the mark pictures merges with the board.
+// The title colour behind everything, so that the three title words read as one title and the
+// white ground of the mark pictures merges with the board, taken from the desktop's colours.
+void applyBoardPalette(QWidget& window)
+{
+    window.setPalette(boardPalette(QApplication::palette(&window)));
+}
+
+// Sets the window's looks before any control is made: installed accessibility, the board's face
+// and colours.
 QWidget& withBoardLooks(QWidget& window)
 {
     installAccessibleInterfaces();
     window.setFont(controlFont());
-    window.setPalette(boardPalette(window.palette()));
+    applyBoardPalette(window);
     return window;
 }
 
@@ -57,6 +65,7 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent)
     : QWidget(parent), controls_(buildWindow(withBoardLooks(*this), mainWindowDescription()))
 {
     connectHandlers();
+    QCoreApplication::instance()->installEventFilter(this);
     game_.Form_Load();
 }
 
@@ -90,9 +99,9 @@ PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
 void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
 {
     controls_(mainRow::Img1, cell).setPicture(form2().picture(mark));
-    // Qt tells a listening screen reader that the name changed.
-    controls_(mainRow::lbl1, cell)
-        .setAccessibleName(QString::fromStdString(cellSpokenName(cell, mark)));
+    // The cell's spoken name follows its mark: a listening screen reader is told.
+    QAccessibleEvent renamed(&controls_(mainRow::lbl1, cell), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
@@ -108,6 +117,25 @@ std::string ZorbelkinWindow::text(TextBox box) const
 void ZorbelkinWindow::setText(TextBox box, const std::string& text)
 {
     controls_(rowOf(box)).setText(QString::fromStdString(text));
+}
+
+std::optional<Spoken> ZorbelkinWindow::spoken(const QWidget& control) const
+{
+    const std::optional<MemberRef> found = controls_.find(&control);
+    if (!found)
+        return std::nullopt;
+    const ControlRow& row = mainWindowRows[found->row];
+    const auto cell = static_cast<CellIndex>(found->member);
+    return spokenControl(row, found->member, control.isEnabled(),
+                         row.cellArray ? shownMark(*this, cell) : Mark::Blank);
+}
+
+bool ZorbelkinWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange &&
+        watched == QCoreApplication::instance())
+        applyBoardPalette(*this);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ZorbelkinWindow::showMessage(const std::string& text)

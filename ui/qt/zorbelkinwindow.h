@@ -6,6 +6,9 @@
 #include "buildwindow.h"
 #include "game.h"
 #include "gameview.h"
+#include "spoken.h"
+
+#include <optional>
 
 #include <QWidget>
 
@@ -28,6 +31,15 @@ public:
     std::string text(TextBox box) const override;
     void setText(TextBox box, const std::string& text) override;
     void showMessage(const std::string& text) override;
+
+    // What a screen reader is told of control, one of this window's own; none for decoration
+    // and for any other widget.
+    std::optional<Spoken> spoken(const QWidget& control) const;
+
+protected:
+    // Follows the desktop's colours when they change while the game runs: the application hears
+    // of it, but not a window whose palette is its own.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The picture holder, created hidden on first use.

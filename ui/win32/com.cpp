@@ -21,27 +21,27 @@ ComCalls calls;
 bool comStarted = false;
 
 // Only from the system folder: a DLL of the same name beside the program is never taken.
-template <typename Function> bool find(Function& function, const wchar_t* dll, const char* name)
+template<typename Function> bool find(Function& function, const wchar_t* dll, const char* name)
 {
     const HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!module)
         return false;
     // Through void (*)(), the one cast between function types that the compiler takes as meant.
-    function = reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    function =
+        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
     return function != nullptr;
 }
 
 bool loadCalls()
 {
     ComCalls found;
-    const bool all = find(found.coInitializeEx, L"ole32.dll", "CoInitializeEx") &&
-                     find(found.coUninitialize, L"ole32.dll", "CoUninitialize") &&
-                     find(found.coCreateInstance, L"ole32.dll", "CoCreateInstance") &&
-                     find(found.sysAllocStringLen, L"oleaut32.dll", "SysAllocStringLen") &&
-                     find(found.lresultFromObject, L"oleacc.dll", "LresultFromObject") &&
-                     find(found.accessibleObjectFromWindow, L"oleacc.dll",
-                          "AccessibleObjectFromWindow");
+    const bool all =
+        find(found.coInitializeEx, L"ole32.dll", "CoInitializeEx") &&
+        find(found.coUninitialize, L"ole32.dll", "CoUninitialize") &&
+        find(found.coCreateInstance, L"ole32.dll", "CoCreateInstance") &&
+        find(found.sysAllocStringLen, L"oleaut32.dll", "SysAllocStringLen") &&
+        find(found.lresultFromObject, L"oleacc.dll", "LresultFromObject") &&
+        find(found.accessibleObjectFromWindow, L"oleacc.dll", "AccessibleObjectFromWindow");
     if (all)
         calls = found;
     return all;

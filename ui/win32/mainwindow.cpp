@@ -85,7 +85,7 @@ std::vector<SpokenControl> MainWindow::spokenControls() const
         const auto index = isCell ? static_cast<CellIndex>(std::distance(lbl1_.begin(), cell)) : 0;
         const std::optional<Spoken> told =
             spokenControl(*control->row, index, IsWindowEnabled(control->hwnd),
-                          isCell ? markOf(index) : Mark::Blank);
+                          isCell ? shownMark(*this, index) : Mark::Blank);
         if (!told)
             continue;
         const LONG role = told->role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
@@ -95,15 +95,6 @@ std::vector<SpokenControl> MainWindow::spokenControls() const
                           told->role == SpokenRole::Text});
     }
     return spoken;
-}
-
-Mark MainWindow::markOf(CellIndex cell) const
-{
-    const PictureHandle shown = cellPictureHandle(cell);
-    return !shown                                ? Mark::Blank
-           : shown == markPictureHandle(Mark::X) ? Mark::X
-           : shown == markPictureHandle(Mark::O) ? Mark::O
-                                                 : Mark::Blank;
 }
 
 // Front to back, as a click finds its control.

@@ -52,8 +52,6 @@ protected:
 private:
     // The number by which a screen reader knows the control: 1 and up, in spokenControls' order.
     long spokenId(HWND control) const;
-    // What cell shows, as a screen reader is told.
-    Mark markOf(CellIndex cell) const;
     // Gets the window ready for the screen reader that has just asked for an object: starts COM
     // and names the text boxes, once. True if it is ready.
     bool readyForScreenReaders();
