@@ -148,11 +148,13 @@ void createControl(HWND parent, Control& control, int id, HFONT font)
     const PixelRect& place = control.place;
     const Kind kind = kindOf(*control.row);
     const bool disabled = control.row->looks & Disabled;
-    control.hwnd =
-        CreateWindowExW(kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
-                        WS_CHILD | WS_VISIBLE | kind.style | (disabled ? WS_DISABLED : 0),
-                        place.left, place.top, place.width, place.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    control.hwnd = CreateWindowExW(
+        kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
+        WS_CHILD | WS_VISIBLE |
+            // A control that never takes the focus is no tab stop.
+            (disabled ? (kind.style & ~DWORD(WS_TABSTOP)) | WS_DISABLED : kind.style),
+        place.left, place.top, place.width, place.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
         throw std::runtime_error("cannot create the control " + control.name);
     SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
