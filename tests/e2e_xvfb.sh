@@ -5,9 +5,10 @@
 # pixel coordinates, screenshots show the marks, message boxes are counted and dismissed with
 # Enter, and the scores are read back through the clipboard. The Linux program runs as it is; the
 # Windows program runs under Wine, at the given dots per inch and with the given colour of title
-# bar text, on a fresh Wine prefix. Either way the window's X11 window is its client area.
+# bar text, on a fresh Wine prefix; at the end SYSTEM_EVENTS.exe changes the density and, through
+# RECOLOUR.dll, the system colours while it runs. Either way the window's X11 window is its client area.
 # Usage: e2e_xvfb.sh GAME_BINARY
-#        e2e_xvfb.sh wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB
+#        e2e_xvfb.sh wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB SYSTEM_EVENTS.exe RECOLOUR.dll
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/testlib.sh"
@@ -16,6 +17,8 @@ if [ "${1:-}" = wine ]; then
     game=(wine "${2:?game program}")
     dpi=${3:?dots per inch}
     title_text=${4:?title bar text colour, as "R G B"}
+    system_events=${5:?the program that tells the game of changes to the desktop}
+    recolour=${6:?the DLL that changes the system colours}
 else
     game=("${1:?game binary}")
 fi
@@ -81,6 +84,11 @@ expect_board() {
 }
 
 click() { xdotool mousemove --window "$window" "$(at "$1")" "$(at "$2")" click 1; }
+# drag X1 Y1 X2 Y2: presses the left button at one point and releases it at the other.
+drag() {
+    xdotool mousemove --window "$window" "$(at "$1")" "$(at "$2")" mousedown 1 \
+        mousemove --window "$window" "$(at "$3")" "$(at "$4")" mouseup 1
+}
 click_cell() { click $(($(cell_left "$1") + ${2:-56})) $(($(cell_top "$1") + ${3:-52})); }
 
 message_boxes() { xdotool search --onlyvisible --name '^ZORBELKIN$' 2>/dev/null | wc -l; }
@@ -146,9 +154,13 @@ click 160 90
 click 150 80
 click 100 150
 click 460 300
+# A press on a free cell dragged off it, and a press in a gap released on that cell, are no
+# clicks: had either played it, the next click would place X, not O.
+drag "$(cell_middle_x 8)" "$(cell_middle_y 8)" 460 300
+drag 460 300 "$(cell_middle_x 8)" "$(cell_middle_y 8)"
 click_cell 0 5 5
-expect_board O...X.... "after the clicks off free cells"
-echo "marks appear where clicked; used cells, grid lines and gaps take no clicks"
+expect_board O...X.... "after the clicks off free cells and the drags"
+echo "marks appear where clicked; used cells, grid lines, gaps and drags take no clicks"
 
 # X completes the middle column: one message, then player 1 scores.
 click_cell 1
@@ -179,7 +191,18 @@ echo "a typed score counts on: 41 became 42"
 xdotool windowfocus "$window"
 xdotool key --clearmodifiers Tab Tab Return
 expect_board ......... "after Tab, Tab and Enter from player 1's score"
-echo "Tab moves from player 1's score to player 2's and on to New Game; Enter presses it"
+# focused_text: copies all of the control that has the focus and reads the clipboard.
+focused_text() {
+    echo -n "no copy" | xclip -selection clipboard
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    xclip -o -selection clipboard 2>/dev/null
+}
+xdotool key --clearmodifiers shift+Tab
+[ "$(focused_text)" = 42 ] || fail "Shift+Tab from New Game did not reach player 2's score"
+xdotool key --clearmodifiers shift+Tab
+[ "$(focused_text)" = 1 ] || fail "a second Shift+Tab did not reach player 1's score"
+echo "Tab moves from player 1's score to player 2's and on to New Game; Enter presses it;" \
+    "Shift+Tab goes back through player 2's score to player 1's"
 
 # One move of X completes the top row and the left column: two messages.
 for cell in 1 4 2 5 3 8 6 7; do click_cell "$cell"; done
@@ -202,6 +225,39 @@ for size in "700 560:XXXXOOXOO" "300 250:XX-XO----"; do
     [ "$(pixel 160 90)" = "$line_colour" ] || fail "the grid line moved at $width x $height"
 done
 echo "resizing moved nothing"
+
+if [ "${game[0]}" = wine ]; then
+    # The screen's density changes while the game runs: the same layout at the new scale, and a
+    # click on New Game and then on the centre cell lands.
+    new_dpi=$((dpi == 96 ? 144 : 96))
+    wine "$system_events" dpi "$new_dpi" || fail "the game was not told of $new_dpi dots per inch"
+    dpi=$new_dpi
+    # The game sizes its frame for the new density, but Wine's frame keeps the old one: once the
+    # window has grown or shrunk to about its new size, its client area is set to the exact size.
+    near_size() {
+        local width height
+        IFS=x read -r width height < <(client_size)
+        [ $((width - $(at 470))) -le 16 ] && [ $(($(at 470) - width)) -le 16 ] &&
+            [ $((height - $(at 459))) -le 16 ] && [ $(($(at 459) - height)) -le 16 ]
+    }
+    until_true 10 near_size ||
+        fail "the client area is $(client_size) at $dpi dots per inch, not about $(at 470)x$(at 459)"
+    xdotool windowsize "$window" "$(at 470)" "$(at 459)"
+    until_true 10 eval '[ "$(client_size)" = "$(at 470)x$(at 459)" ]' ||
+        fail "the window did not take its client area of $(at 470)x$(at 459)"
+    click 80 432
+    until_true 10 laid_out || fail "at $dpi dots per inch the window is not as laid out: $(cat "$scratch/geometry")"
+    click_cell 4
+    expect_board ....X.... "after a click on the centre at $dpi dots per inch"
+    echo "at $dpi dots per inch while it runs, the window is laid out at that scale and clicks land"
+
+    # The system colours change while the game runs: a pale yellow title bar text becomes the
+    # board's ground, and navy window text its ink.
+    wine "$system_events" colours "$(winepath -w "$recolour")" || fail "the system colours did not change"
+    recoloured() { shot && [ "$(pixel 10 100)" = 255,232,144 ] && [ "$(pixel 160 90)" = 0,0,128 ]; }
+    until_true 10 recoloured || fail "the board is $(pixel 10 100) with lines $(pixel 160 90) after the system colours changed"
+    echo "a change of the system colours recolours the board and its lines at once"
+fi
 
 kill "$game_pid"
 wait "$game_pid" 2>/dev/null || true

@@ -81,11 +81,11 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
                             nullptr, nullptr, this);
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
-    const UINT dpi = GetDpiForWindow(hwnd_);
-    makeFonts(dpi);
+    dpi_ = GetDpiForWindow(hwnd_);
+    makeFonts(dpi_);
     for (const ControlRow& row : description.controls) {
         std::vector<Control*>& members = rows_.emplace_back();
-        for (Member& member : membersOf(row, static_cast<int>(dpi))) {
+        for (Member& member : membersOf(row, static_cast<int>(dpi_))) {
             auto control = std::make_unique<Control>();
             control->row = &row;
             control->name = std::move(member.name);
@@ -108,7 +108,7 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     }
     for (const MemberRef& focusable : focusOrder(description))
         tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
-    fitFrame(dpi);
+    fitFrame(dpi_);
 }
 
 void BuiltWindow::redraw(const Control& control)
@@ -165,6 +165,7 @@ void BuiltWindow::layOut(UINT dpi)
     // The controls keep the old fonts until they have the new ones.
     const HFONT oldControlFont = std::exchange(controlFont_, nullptr);
     const HFONT oldTitleFont = std::exchange(titleFont_, nullptr);
+    dpi_ = dpi;
     makeFonts(dpi);
     for (std::size_t i = 0; const ControlRow& row : description_.controls) {
         for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
@@ -180,6 +181,9 @@ void BuiltWindow::layOut(UINT dpi)
     DeleteObject(oldControlFont);
     DeleteObject(oldTitleFont);
     fitFrame(dpi);
+    // The pictures and lines are drawn on the ground: all of it is drawn again at the new scale,
+    // whether or not the frame's size changed.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
@@ -193,7 +197,7 @@ LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, boo
         FillRect(dc, &area, ground_);
         for (const auto& control : controls_)
             if (!control->hwnd)
-                drawDecoration(dc, *control, GetDpiForWindow(hwnd_), colours_.ground, colours_.ink);
+                drawDecoration(dc, *control, dpi_, colours_.ground, colours_.ink);
         return 1;
     }
     case WM_CTLCOLORSTATIC:

@@ -62,6 +62,8 @@ private:
     std::vector<std::unique_ptr<Control>> controls_; // back to front
     std::vector<std::vector<Control*>> rows_;        // by row and member
     std::vector<HWND> tabOrder_;
+    // The density that the controls are laid out and drawn for.
+    UINT dpi_ = standardDotsPerInch;
     HFONT controlFont_ = nullptr;
     HFONT titleFont_ = nullptr;
     BoardColours colours_{};
