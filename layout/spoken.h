@@ -37,7 +37,11 @@ struct Spoken {
 // What a screen reader is told of member (0 for a row of one control, the cell for a cell array)
 // of row, while the control is enabled or not; mark is what a cell shows. Decoration is not told
 // of: none. Cells are push buttons named by place and mark, pressable while free; text boxes carry
-// their row's spoken name; the button and the labels their text.
+// their row's spoken name; the button and the labels their text. A disabled control is told of
+// as unavailable, and only controls in the tab order as focusable.
+// What a platform forces: on Linux the text boxes and the button keep Qt's own objects, which
+// answer with these roles and names but add Qt's "SetFocus" action to each control that takes the
+// focus; Active Accessibility has one default action per object.
 std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
 
 } // namespace zorbelkin

@@ -93,9 +93,9 @@ int changeDpi(UINT dpi)
     if (!game)
         return 1;
     void* there = copyInto(game, &suggested, sizeof suggested);
-    const bool sent = there && SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                                                   reinterpret_cast<LPARAM>(there), SMTO_NORMAL,
-                                                   10000, nullptr);
+    const bool sent =
+        there && SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                                     reinterpret_cast<LPARAM>(there), SMTO_NORMAL, 10000, nullptr);
     if (there)
         VirtualFreeEx(game, there, 0, MEM_RELEASE);
     CloseHandle(game);
