@@ -7,7 +7,8 @@
 //   system_events dpi N                 sends the game's window WM_DPICHANGED for N dots per inch,
 //                                       with the suggested frame in the game's own memory, where
 //                                       Windows would have put it: the frame of the same client
-//                                       area at that scale, at the same place.
+//                                       area at that scale, at the same place; then gives the
+//                                       frame that Wine draws that client area.
 // Exits with 0 once the game has had the message.
 #include "windowlayout.h"
 
@@ -81,13 +82,18 @@ int changeDpi(UINT dpi)
         return 1;
     RECT frame;
     GetWindowRect(window, &frame);
-    const zorbelkin::WindowDescription& board = zorbelkin::mainWindowDescription();
-    RECT suggested{0, 0, zorbelkin::pixels(board.clientWidthTwips, static_cast<int>(dpi)),
-                   zorbelkin::pixels(board.clientHeightTwips, static_cast<int>(dpi))};
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto extended = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-    AdjustWindowRectExForDpi(&suggested, style, FALSE, extended, dpi);
-    OffsetRect(&suggested, frame.left - suggested.left, frame.top - suggested.top);
+    // The frame of the board's client area at the new scale, with the frame drawn at dpi.
+    const auto frameAt = [&](UINT frameDpi) {
+        const zorbelkin::WindowDescription& board = zorbelkin::mainWindowDescription();
+        RECT r{0, 0, zorbelkin::pixels(board.clientWidthTwips, static_cast<int>(dpi)),
+               zorbelkin::pixels(board.clientHeightTwips, static_cast<int>(dpi))};
+        AdjustWindowRectExForDpi(&r, style, FALSE, extended, frameDpi);
+        OffsetRect(&r, frame.left - r.left, frame.top - r.top);
+        return r;
+    };
+    const RECT suggested = frameAt(dpi);
 
     const HANDLE game = openGame(window, PROCESS_VM_OPERATION | PROCESS_VM_WRITE);
     if (!game)
@@ -99,6 +105,12 @@ int changeDpi(UINT dpi)
     if (there)
         VirtualFreeEx(game, there, 0, MEM_RELEASE);
     CloseHandle(game);
+    // The game sizes its frame as Windows draws it at the new density; Wine still draws it at the
+    // old one, so the client area comes out a little off. The frame that Wine draws is given the
+    // board's client area at the new scale, as Windows would have.
+    const RECT exact = frameAt(GetDpiForWindow(window));
+    SetWindowPos(window, nullptr, 0, 0, exact.right - exact.left, exact.bottom - exact.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return sent ? 0 : 1;
 }
 
@@ -106,6 +118,8 @@ int changeDpi(UINT dpi)
 
 int wmain(int argc, wchar_t** argv)
 {
+    // Frames and client areas in the screen's own pixels, as the game sees them.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (argc == 3 && std::wcscmp(argv[1], L"colours") == 0)
         return loadIntoGame(argv[2]);
     if (argc == 3 && std::wcscmp(argv[1], L"dpi") == 0)
