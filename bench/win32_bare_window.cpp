@@ -5,7 +5,9 @@
 // linked as the game is and with its manifest, shown until it is closed. With the argument
 // "controls", the floor for a window of the game's controls: the same child windows as the game
 // makes, of the same kind and at the same place (the system's own for texts, text boxes and the
-// button, plain ones for the cells), and nothing else of the game.
+// button, plain ones for the cells), and nothing else of the game; with "boxes", only the text
+// boxes and the button, the controls whose keyboard, clipboard and accessible objects the system
+// provides.
 #include "spoken.h"
 #include "windowlayout.h"
 
@@ -17,11 +19,11 @@ namespace {
 
 constexpr const wchar_t* windowClassName = L"BareWindow";
 
-void addTheGamesControls(HWND window, HINSTANCE instance)
+void addTheGamesControls(HWND window, HINSTANCE instance, bool boxesOnly)
 {
     using zorbelkin::ControlKind;
     for (const zorbelkin::ControlRow& row : zorbelkin::mainWindowDescription().controls) {
-        if (zorbelkin::isDecoration(row.kind))
+        if (zorbelkin::isDecoration(row.kind) || (boxesOnly && row.kind == ControlKind::Label))
             continue;
         const bool text = row.kind == ControlKind::Label && !row.cellArray;
         const char* className = text                               ? "STATIC"
@@ -62,8 +64,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"bare", WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    if (std::wcscmp(commandLine, L"controls") == 0)
-        addTheGamesControls(window, instance);
+    const bool boxes = std::wcscmp(commandLine, L"boxes") == 0;
+    if (boxes || std::wcscmp(commandLine, L"controls") == 0)
+        addTheGamesControls(window, instance, boxes);
     else
         CreateWindowExW(0, L"STATIC", L"ZOR", WS_CHILD | WS_VISIBLE, 48, 0, 81, 17, window, nullptr,
                         instance, nullptr);
