@@ -8,9 +8,9 @@
 #include "gameview.h"
 #include "spoken.h"
 
-#include <optional>
-
 #include <QWidget>
+
+#include <optional>
 
 namespace zorbelkin {
 
