@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+# Plants each fault of a list in a built tree, alone, runs that tree's tests and prints which
+# tests failed, as a Markdown table; a fault that no test catches shows "SURVIVED". Restores the
+# source and rebuilds after each. Run it on a clean working tree whose build folders are built.
+# Usage: tools/plant-faults.sh [FAULT_LIST [CTEST_EXCLUDE_REGEX]]
+#        (default: tools/faults.txt, excluding the slow "reproducible" test)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+list=${1:-tools/faults.txt}
+exclude=${2:-^reproducible$}
+[ -z "$(git status --porcelain --untracked-files=no)" ] ||
+    { echo "plant-faults: commit or stash your changes first" >&2; exit 2; }
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+
+echo "| fault | tree | caught by |"
+echo "|---|---|---|"
+grep -v -e '^#' -e '^$' "$list" | while IFS='|' read -r tree file expression seen; do
+    sed -i "$expression" "$file"
+    if git diff --quiet -- "$file"; then
+        caught="NOT PLANTED: the expression matches nothing"
+    elif ! cmake --build "build/$tree" >/dev/null 2>&1; then
+        caught="DOES NOT BUILD"
+    else
+        caught=$(ctest --test-dir "build/$tree" -E "$exclude" 2>&1 |
+            sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (Failed.*/\1/p' | paste -sd, - | sed 's/,/, /g')
+        caught=${caught:-SURVIVED}
+    fi
+    git checkout --quiet -- "$file"
+    echo "| $seen | $tree | $caught |"
+done
+for tree in $(grep -v -e '^#' -e '^$' "$list" | cut -d'|' -f1 | sort -u); do
+    cmake --build "build/$tree" >/dev/null 2>&1
+done
