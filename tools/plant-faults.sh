@@ -16,7 +16,7 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 
 echo "| fault | tree | caught by |"
 echo "|---|---|---|"
-while IFS="|" read -r tree file expression seen <&3; do
+while IFS=$'\t' read -r tree file expression seen <&3; do
     sed -i "$expression" "$file"
     if git diff --quiet -- "$file"; then
         caught="NOT PLANTED: the expression matches nothing"
@@ -30,6 +30,6 @@ while IFS="|" read -r tree file expression seen <&3; do
     git checkout --quiet -- "$file"
     echo "| $seen | $tree | $caught |"
 done 3< <(grep -v -e "^#" -e "^$" "$list")
-for tree in $(grep -v -e '^#' -e '^$' "$list" | cut -d'|' -f1 | sort -u); do
+for tree in $(grep -v -e '^#' -e '^$' "$list" | cut -f1 | sort -u); do
     cmake --build "build/$tree" >/dev/null 2>&1
 done
