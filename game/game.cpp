@@ -56,7 +56,7 @@ void Game::lbl1_Click(CellIndex Index)
 void Game::EndTurn(CellIndex played)
 {
     win(played);
-    CurrentPlayer = 1;
+    CurrentPlayer = CurrentPlayer == 1 ? 2 : 1;
     view_.setText(TextBox::Txt1, std::to_string(CurrentPlayer));
 }
 
