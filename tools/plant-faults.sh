@@ -14,6 +14,10 @@ exclude=${2:-^reproducible$}
     { echo "plant-faults: commit or stash your changes first" >&2; exit 2; }
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 
+# A run that stops early leaves no fault behind.
+file=
+trap '[ -z "$file" ] || git checkout --quiet -- "$file"' EXIT
+
 echo "| fault | tree | caught by |"
 echo "|---|---|---|"
 while IFS=$'\t' read -r tree file expression seen <&3; do
