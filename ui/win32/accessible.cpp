@@ -92,16 +92,9 @@ std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRE
         result = E_INVALIDARG;
         return std::nullopt;
     }
-    const std::vector<SpokenControl> controls = window_->spokenControls();
-    if (self_) {
-        const auto found = std::ranges::find(controls, self_, &SpokenControl::hwnd);
-        if (child.lVal == CHILDID_SELF && found != controls.end())
-            return *found;
-        result = E_INVALIDARG;
-        return std::nullopt;
-    }
     if (child.lVal == CHILDID_SELF)
         return std::nullopt;
+    const std::vector<SpokenControl> controls = window_->spokenControls();
     if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > controls.size()) {
         result = E_INVALIDARG;
         return std::nullopt;
@@ -116,8 +109,7 @@ HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
     *parent = nullptr;
     if (!window_)
         return E_FAIL;
-    return accessibleObjectFromWindow(window_->spokenHwnd(),
-                                      static_cast<DWORD>(self_ ? OBJID_CLIENT : OBJID_WINDOW),
+    return accessibleObjectFromWindow(window_->spokenHwnd(), static_cast<DWORD>(OBJID_WINDOW),
                                       IID_IDispatch, reinterpret_cast<void**>(parent));
 }
 
@@ -127,7 +119,7 @@ HRESULT AccessibleWindow::get_accChildCount(long* count)
         return E_POINTER;
     if (!window_)
         return E_FAIL;
-    *count = self_ ? 0 : static_cast<long>(window_->spokenControls().size());
+    *count = static_cast<long>(window_->spokenControls().size());
     return S_OK;
 }
 
@@ -170,9 +162,7 @@ HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value)
 {
     return text(child, value,
                 [](const std::optional<SpokenControl>& spoken) -> std::optional<std::wstring> {
-                    if (!spoken || !spoken->hasValue)
-                        return std::nullopt;
-                    return windowText(spoken->hwnd);
+                    return spoken ? spoken->value : std::nullopt;
                 });
 }
 
@@ -208,14 +198,14 @@ HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role)
 HRESULT AccessibleWindow::get_accState(VARIANT child, VARIANT* state)
 {
     return number(child, state, [this](const std::optional<SpokenControl>& spoken) {
-        const HWND hwnd = spoken ? spoken->hwnd : window_->spokenHwnd();
+        if (spoken)
+            return spoken->state;
+        const HWND hwnd = window_->spokenHwnd();
         long flags = 0;
         if (!IsWindowEnabled(hwnd))
             flags |= STATE_SYSTEM_UNAVAILABLE;
         if (!IsWindowVisible(hwnd))
             flags |= STATE_SYSTEM_INVISIBLE;
-        if (spoken && GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP)
-            flags |= STATE_SYSTEM_FOCUSABLE;
         if (GetFocus() == hwnd)
             flags |= STATE_SYSTEM_FOCUSED;
         return flags;
@@ -253,21 +243,14 @@ HRESULT AccessibleWindow::get_accFocus(VARIANT* focused)
     *focused = emptyVariant();
     if (!window_)
         return E_FAIL;
-    const HWND focus = GetFocus();
-    if (self_) {
-        if (focus != self_)
-            return S_FALSE;
-        *focused = childVariant(CHILDID_SELF);
-        return S_OK;
-    }
     const std::vector<SpokenControl> controls = window_->spokenControls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].hwnd == focus) {
+        if (controls[i].state & STATE_SYSTEM_FOCUSED) {
             *focused = childVariant(static_cast<long>(i) + 1);
             return S_OK;
         }
     }
-    if (focus == window_->spokenHwnd()) {
+    if (GetFocus() == window_->spokenHwnd()) {
         *focused = childVariant(CHILDID_SELF);
         return S_OK;
     }
@@ -307,11 +290,7 @@ HRESULT AccessibleWindow::accLocation(long* left, long* top, long* width, long* 
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
-    RECT rect{};
-    if (spoken)
-        GetWindowRect(spoken->hwnd, &rect);
-    else
-        rect = clientOnScreen(window_->spokenHwnd());
+    const RECT rect = spoken ? spoken->place : clientOnScreen(window_->spokenHwnd());
     *left = rect.left;
     *top = rect.top;
     *width = rect.right - rect.left;
@@ -334,14 +313,6 @@ HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
     if (!window_)
         return E_FAIL;
     const POINT point{left, top};
-    if (self_) {
-        RECT rect{};
-        GetWindowRect(self_, &rect);
-        if (!PtInRect(&rect, point))
-            return S_FALSE;
-        *child = childVariant(CHILDID_SELF);
-        return S_OK;
-    }
     const RECT client = clientOnScreen(window_->spokenHwnd());
     if (!PtInRect(&client, point))
         return S_FALSE;
@@ -360,7 +331,7 @@ HRESULT AccessibleWindow::accDoDefaultAction(VARIANT child)
         return result;
     if (!spoken || !spoken->pressable)
         return DISP_E_MEMBERNOTFOUND;
-    window_->pressLater(spoken->hwnd);
+    window_->pressLater(static_cast<std::size_t>(child.lVal) - 1);
     return S_OK;
 }
 

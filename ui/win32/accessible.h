@@ -14,11 +14,12 @@ namespace zorbelkin {
 
 // What a screen reader may know of one control of a window.
 struct SpokenControl {
-    HWND hwnd = nullptr;
     LONG role = ROLE_SYSTEM_STATICTEXT;
     std::wstring name;
-    bool pressable = false; // offers the press action, which does what a click does
-    bool hasValue = false;  // a text box, whose value is its text
+    std::optional<std::wstring> value; // a text box's text
+    bool pressable = false;            // offers the press action, which does what a click does
+    long state = 0;                    // STATE_SYSTEM_ flags
+    RECT place{};                      // on the screen
 };
 
 // The window that an AccessibleWindow speaks for.
@@ -30,22 +31,20 @@ public:
     // The index in spokenControls of the front-most control at a point of the screen, as a click
     // would find it; none where that is a picture, a line or no control.
     virtual std::optional<std::size_t> spokenControlAt(POINT screen) const = 0;
-    // Does what a left click on the control does, once control is back in the message loop.
-    virtual void pressLater(HWND control) = 0;
+    // Does what a left click on the control at index in spokenControls does, once control is back
+    // in the message loop.
+    virtual void pressLater(std::size_t index) = 0;
 
 protected:
     ~SpokenWindow() = default;
 };
 
 // The Active Accessibility object of a window's client area: the window and, as simple children
-// numbered from 1 in spokenControls' order, its controls. Made for one control, it is that
-// control's own object, with the same answers and no children, for a screen reader that finds
-// the control's window first, as AccessibleObjectFromPoint does. It serves the window until the
-// window calls disconnect(); after that it answers every question with E_FAIL.
+// numbered from 1 in spokenControls' order, its controls. It serves the window until the window
+// calls disconnect(); after that it answers every question with E_FAIL.
 class AccessibleWindow final : public IAccessible {
 public:
-    // control is a spoken control's window, or null for the whole client area.
-    AccessibleWindow(SpokenWindow& window, HWND control) : window_(&window), self_(control) {}
+    explicit AccessibleWindow(SpokenWindow& window) : window_(&window) {}
     void disconnect() { window_ = nullptr; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
@@ -96,7 +95,6 @@ private:
     HRESULT number(const VARIANT& child, VARIANT* number, const PickNumber& pick) const;
 
     SpokenWindow* window_;
-    HWND self_;
     LONG references_ = 1;
 };
 

@@ -47,13 +47,6 @@ HFONT createFont(const Face& face, UINT dpi)
                        DEFAULT_PITCH | FF_SWISS, wide(family).c_str());
 }
 
-bool isEdit(HWND hwnd)
-{
-    wchar_t name[16]{};
-    GetClassNameW(hwnd, name, 16);
-    return lstrcmpiW(name, L"Edit") == 0;
-}
-
 } // namespace
 
 void BuiltWindow::registerClass(HINSTANCE instance)
@@ -90,17 +83,19 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
             control->row = &row;
             control->name = std::move(member.name);
             control->place = member.rect;
+            control->enabled = !(row.looks & Disabled);
             members.push_back(control.get());
             controls_.push_back(std::move(control));
         }
     }
-    // Images and lines have no window of their own: the window draws them on its ground, beneath
-    // the controls that have one. A new child window goes behind the ones before it, so the
-    // others are made front to back, each where it lies and in its face: nothing is restacked,
-    // moved or laid out again before the first frame.
+    // Labels, images and lines have no window of their own: the window draws them on its ground,
+    // beneath the controls that have one, as every child window it spares makes the first frame
+    // come sooner. A new child window goes behind the ones before it, so the others are made front
+    // to back, each where it lies and in its face: nothing is restacked, moved or laid out again
+    // before the first frame.
     for (std::size_t i = controls_.size(); i-- > 0;) {
         Control& control = *controls_[i];
-        if (!isDecoration(control.row->kind))
+        if (hasWindow(control.row->kind))
             createControl(hwnd_, control, firstControlId + static_cast<int>(i),
                           fontOf(*control.row));
         else if (control.row->picture)
@@ -115,6 +110,17 @@ void BuiltWindow::redraw(const Control& control)
 {
     const RECT area = rectOf(control.place);
     InvalidateRect(hwnd_, &area, TRUE);
+}
+
+const Control* BuiltWindow::controlAt(POINT client) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const RECT rect = rectOf((*it)->place);
+        if (((*it)->hwnd && !IsWindowVisible((*it)->hwnd)) || !PtInRect(&rect, client))
+            continue;
+        return isDecoration((*it)->row->kind) ? nullptr : it->get();
+    }
+    return nullptr;
 }
 
 BuiltWindow::~BuiltWindow()
@@ -195,16 +201,16 @@ LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, boo
         RECT area;
         GetClientRect(hwnd_, &area);
         FillRect(dc, &area, ground_);
+        // A label lies over the pictures and lines, as a static text's window would.
         for (const auto& control : controls_)
-            if (!control->hwnd)
+            if (isDecoration(control->row->kind))
                 drawDecoration(dc, *control, dpi_, colours_.ground, colours_.ink);
+        for (const auto& control : controls_)
+            if (control->row->kind == ControlKind::Label)
+                drawLabel(dc, *control, fontOf(*control->row), ground_, colours_.ink);
         return 1;
     }
-    case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        // A disabled text box asks too; it keeps the system's look.
-        if (isEdit(reinterpret_cast<HWND>(lParam)))
-            break;
         SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ink));
         SetBkColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ground));
         return reinterpret_cast<LRESULT>(ground_);

@@ -41,6 +41,9 @@ public:
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // Draws control again, with whatever lies over it.
     void redraw(const Control& control);
+    // The front-most control at a point of the client area, as a click finds it; null where a
+    // picture, a line or nothing lies on top.
+    const Control* controlAt(POINT client) const;
 
 protected:
     // Messages the window handles beyond its looks; the default is DefWindowProc's.

@@ -8,13 +8,6 @@
 namespace zorbelkin {
 namespace {
 
-constexpr const wchar_t* cellClass = L"ZorbelkinCell";
-
-Control& controlOf(HWND hwnd)
-{
-    return *reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 // The parent's colours, as it gives them to its static controls: the brush and the background
 // colour are the ground, and the text colour the ink.
 HBRUSH askColours(HWND hwnd, HDC dc)
@@ -56,62 +49,6 @@ LRESULT CALLBACK textBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-// A screen reader that finds one of the game's own controls first asks it for its object; the
-// window answers for it, or leaves it to the system's default.
-LRESULT askParentForObject(HWND hwnd, WPARAM wParam, LPARAM lParam)
-{
-    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
-        return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
-    return SendMessageW(GetParent(hwnd), controlObjectMessage, wParam,
-                        reinterpret_cast<LPARAM>(hwnd));
-}
-
-LRESULT CALLBACK cellProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_GETOBJECT:
-        return askParentForObject(hwnd, wParam, lParam);
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        ValidateRect(hwnd, nullptr); // transparent: the image beneath shows
-        return 0;
-    case WM_LBUTTONDOWN:
-        controlOf(hwnd).pressed = true;
-        SetCapture(hwnd);
-        return 0;
-    case WM_LBUTTONUP: {
-        Control& control = controlOf(hwnd);
-        const bool click = control.pressed;
-        control.pressed = false;
-        ReleaseCapture();
-        RECT area;
-        GetClientRect(hwnd, &area);
-        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (click && PtInRect(&area, at))
-            SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(hwnd));
-        return 0;
-    }
-    case WM_CAPTURECHANGED:
-        controlOf(hwnd).pressed = false;
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = name;
-    if (!RegisterClassExW(&windowClass))
-        throw std::runtime_error("cannot register a control class");
-}
-
 struct Kind {
     const wchar_t* windowClass;
     DWORD style;
@@ -121,26 +58,28 @@ struct Kind {
 Kind kindOf(const ControlRow& row)
 {
     switch (row.kind) {
-    case ControlKind::Label:
-        if (row.cellArray)
-            return {cellClass, 0, WS_EX_TRANSPARENT};
-        return {L"STATIC", DWORD((row.looks & Centred) ? SS_CENTER : SS_LEFT), 0};
     case ControlKind::TextBox:
         return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
         return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::Label:
     case ControlKind::Image:
     case ControlKind::Line:
         break;
     }
-    throw std::logic_error("images and lines have no window");
+    throw std::logic_error("labels, images and lines have no window");
 }
 
 } // namespace
 
-void registerControlClasses(HINSTANCE instance)
+bool hasWindow(ControlKind kind)
 {
-    registerClass(instance, cellClass, cellProcedure);
+    return kind == ControlKind::TextBox || kind == ControlKind::Button;
+}
+
+bool isEnabled(const Control& control)
+{
+    return control.hwnd ? IsWindowEnabled(control.hwnd) != FALSE : control.enabled;
 }
 
 void createControl(HWND parent, Control& control, int id, HFONT font)
@@ -157,7 +96,6 @@ void createControl(HWND parent, Control& control, int id, HFONT font)
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
         throw std::runtime_error("cannot create the control " + control.name);
-    SetWindowLongPtrW(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Subclassed through user32 alone: the common controls' own helper would load their DLL at
     // start.
@@ -182,6 +120,23 @@ void drawDecoration(HDC dc, const Control& control, UINT dpi, Rgb ground, Rgb in
         target.bottom = target.top + MulDiv(control.picture->size().height, int(dpi), 96);
     }
     control.picture->draw(dc, target, ground);
+}
+
+void drawLabel(HDC dc, const Control& control, HFONT font, HBRUSH ground, Rgb ink)
+{
+    RECT area = rectOf(control.place);
+    if (!(control.row->looks & Transparent))
+        FillRect(dc, &area, ground);
+    if (!*control.row->text)
+        return;
+    const HGDIOBJ previousFont = SelectObject(dc, font);
+    SetTextColor(dc, colorRef(ink));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = wide(control.row->text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              ((control.row->looks & Centred) ? DT_CENTER : DT_LEFT) | DT_WORDBREAK |
+                  DT_EXPANDTABS);
+    SelectObject(dc, previousFont);
 }
 
 } // namespace zorbelkin

@@ -16,31 +16,30 @@ namespace zorbelkin {
 struct Control {
     const ControlRow* row = nullptr;
     std::string name;
-    HWND hwnd = nullptr;                    // none for an image or a line, which its window draws
+    // Only text boxes and buttons have one: the window draws its labels, images and lines itself
+    // and takes the clicks on its labels.
+    HWND hwnd = nullptr;
     PixelRect place;                        // in the window's client area
     std::shared_ptr<const Picture> picture; // what an image shows; none is the blank picture
-    bool pressed = false;                   // a cell label between its button down and up
+    bool enabled = true;                    // a label's; a control with a window asks the window
 };
 
-// Sent by a cell label to its window when a screen reader asks it for its object (WM_GETOBJECT with
-// OBJID_CLIENT), with that message's wParam and the control's window in lParam. The window answers
-// as to WM_GETOBJECT: LresultFromObject's result, or 0 for the system's default object.
-inline constexpr UINT controlObjectMessage = WM_APP + 2;
 // Sent by a text box to its window when a screen reader asks it for its object, before the
 // system answers: the window then gives the box its name, if it has not yet.
 inline constexpr UINT textBoxAskedMessage = WM_APP + 3;
 
-// Registers the window class of the game's own control, the cell label. Call once before
-// creating controls.
-void registerControlClasses(HINSTANCE instance);
+// Whether a control of the window's own has a window of the system's: a text box or a button.
+bool hasWindow(ControlKind kind);
+bool isEnabled(const Control& control);
 
-// Creates the window of control, which is not an image or a line, as a child of parent with the
-// given command id, at its place and in font, behind the controls made before it. A cell label
-// is transparent, lies over its image and reports a left click with WM_COMMAND and BN_CLICKED,
-// while it is enabled.
+// Creates the window of a text box or button control as a child of parent with the given
+// command id, at its place and in font, behind the controls made before it.
 void createControl(HWND parent, Control& control, int id, HFONT font);
 
 // Draws an image or a line in its place on dc: a line in ink, an image's picture on ground.
 void drawDecoration(HDC dc, const Control& control, UINT dpi, Rgb ground, Rgb ink);
+// Draws a label in its place on dc as the system draws a static text: on ground, unless it is
+// transparent, its text in font and ink, wrapped at words.
+void drawLabel(HDC dc, const Control& control, HFONT font, HBRUSH ground, Rgb ink);
 
 } // namespace zorbelkin

@@ -13,7 +13,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     const zorbelkin::ComOnDemand com;
     int status = EXIT_FAILURE;
     try {
-        zorbelkin::registerControlClasses(instance);
         zorbelkin::BuiltWindow::registerClass(instance);
         zorbelkin::MainWindow window;
         window.show(showCommand);

@@ -6,8 +6,11 @@
 #include "fatalerror.h"
 #include "spoken.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace zorbelkin {
 namespace {
@@ -27,7 +30,7 @@ MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
     }
     for (const TextBox box : allTextBoxes)
         textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
-    Cmd3_ = control(mainRow::Cmd3).hwnd;
+    Cmd3_ = &control(mainRow::Cmd3);
     game_.Form_Load();
 }
 
@@ -63,11 +66,6 @@ void MainWindow::releaseAccessibility()
         accessible_->Release();
         accessible_ = nullptr;
     }
-    for (auto& [control, object] : controlObjects_) {
-        object->disconnect();
-        object->Release();
-    }
-    controlObjects_.clear();
     if (accessibleNames_) {
         for (const TextBox box : allTextBoxes)
             accessibleNames_->ClearHwndProps(textBox(box), static_cast<DWORD>(OBJID_CLIENT),
@@ -76,60 +74,100 @@ void MainWindow::releaseAccessibility()
     }
 }
 
+std::vector<const Control*> MainWindow::spokenOrder() const
+{
+    std::vector<const Control*> order;
+    for (const auto& control : controls())
+        if (!isDecoration(control->row->kind))
+            order.push_back(control.get());
+    return order;
+}
+
 std::vector<SpokenControl> MainWindow::spokenControls() const
 {
     std::vector<SpokenControl> spoken;
-    for (const auto& control : controls()) {
-        const auto cell = std::ranges::find(lbl1_, control.get());
+    for (const Control* control : spokenOrder()) {
+        const auto cell = std::ranges::find(lbl1_, control);
         const bool isCell = cell != lbl1_.end();
         const auto index = isCell ? static_cast<CellIndex>(std::distance(lbl1_.begin(), cell)) : 0;
-        const std::optional<Spoken> told =
-            spokenControl(*control->row, index, IsWindowEnabled(control->hwnd),
-                          isCell ? shownMark(*this, index) : Mark::Blank);
+        const bool enabled = isEnabled(*control);
+        const std::optional<Spoken> told = spokenControl(
+            *control->row, index, enabled, isCell ? shownMark(*this, index) : Mark::Blank);
         if (!told)
             continue;
-        const LONG role = told->role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
-                          : told->role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
-                                                               : ROLE_SYSTEM_STATICTEXT;
-        spoken.push_back({control->hwnd, role, wide(told->name), told->pressable,
-                          told->role == SpokenRole::Text});
+        SpokenControl& each = spoken.emplace_back();
+        each.role = told->role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
+                    : told->role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
+                                                         : ROLE_SYSTEM_STATICTEXT;
+        each.name = wide(told->name);
+        each.pressable = told->pressable;
+        if (told->role == SpokenRole::Text)
+            each.value = windowText(control->hwnd);
+        if (!enabled)
+            each.state |= STATE_SYSTEM_UNAVAILABLE;
+        if (control->hwnd && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
+            each.state |= STATE_SYSTEM_FOCUSABLE;
+        if (control->hwnd && GetFocus() == control->hwnd)
+            each.state |= STATE_SYSTEM_FOCUSED;
+        each.place = rectOf(control->place);
+        MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&each.place), 2);
     }
     return spoken;
 }
 
-// Front to back, as a click finds its control.
 std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
 {
     POINT client = screen;
     ScreenToClient(hwnd(), &client);
-    const auto& all = controls();
-    for (auto it = all.rbegin(); it != all.rend(); ++it) {
-        const RECT rect = rectOf((*it)->place);
-        if (((*it)->hwnd && !IsWindowVisible((*it)->hwnd)) || !PtInRect(&rect, client))
-            continue;
-        if (isDecoration((*it)->row->kind))
-            return std::nullopt;
-        return static_cast<std::size_t>(spokenId((*it)->hwnd) - 1);
-    }
-    return std::nullopt;
+    const Control* found = controlAt(client);
+    if (!found)
+        return std::nullopt;
+    return static_cast<std::size_t>(spokenId(*found) - 1);
 }
 
-long MainWindow::spokenId(HWND control) const
+long MainWindow::spokenId(const Control& control) const
 {
-    long id = 0;
-    for (const auto& each : controls()) {
-        if (isDecoration(each->row->kind))
-            continue;
-        ++id;
-        if (each->hwnd == control)
-            return id;
-    }
-    return CHILDID_SELF;
+    const std::vector<const Control*> order = spokenOrder();
+    return static_cast<long>(std::ranges::find(order, &control) - order.begin()) + 1;
 }
 
-void MainWindow::pressLater(HWND control)
+void MainWindow::pressLater(std::size_t index)
 {
-    PostMessageW(hwnd(), pressMessage, reinterpret_cast<WPARAM>(control), 0);
+    PostMessageW(hwnd(), pressMessage, index, 0);
+}
+
+void MainWindow::click(const Control& control)
+{
+    if (!IsWindowEnabled(hwnd()) || !isEnabled(control))
+        return;
+    if (&control == Cmd3_) {
+        runHandler(hwnd(), [this] { game_.Cmd3_Click(); });
+        return;
+    }
+    const auto cell = std::ranges::find(lbl1_, &control);
+    if (cell != lbl1_.end()) {
+        const auto index = static_cast<CellIndex>(std::distance(lbl1_.begin(), cell));
+        runHandler(hwnd(), [this, index] { game_.lbl1_Click(index); });
+    }
+}
+
+void MainWindow::pressAt(POINT client)
+{
+    const Control* control = controlAt(client);
+    if (!control || std::ranges::find(lbl1_, control) == lbl1_.end() || !isEnabled(*control))
+        return;
+    pressed_ = control;
+    SetCapture(hwnd());
+}
+
+// Dragged off its cell, a press plays nothing; nor does a release whose press was elsewhere.
+void MainWindow::releaseAt(POINT client)
+{
+    const Control* pressed = std::exchange(pressed_, nullptr);
+    if (GetCapture() == hwnd())
+        ReleaseCapture();
+    if (pressed && controlAt(client) == pressed)
+        click(*pressed);
 }
 
 void MainWindow::show(int showCommand)
@@ -166,8 +204,8 @@ bool MainWindow::handleKey(const MSG& msg)
         }
         return true;
     }
-    if (msg.wParam == VK_RETURN && GetFocus() == Cmd3_) {
-        SendMessageW(Cmd3_, BM_CLICK, 0, 0);
+    if (msg.wParam == VK_RETURN && GetFocus() == Cmd3_->hwnd) {
+        SendMessageW(Cmd3_->hwnd, BM_CLICK, 0, 0);
         return true;
     }
     return false;
@@ -177,20 +215,20 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            const auto sender = reinterpret_cast<HWND>(lParam);
-            if (sender == Cmd3_) {
-                runHandler(hwnd(), [this] { game_.Cmd3_Click(); });
-                return 0;
-            }
-            const auto cell = std::ranges::find(lbl1_, sender, &Control::hwnd);
-            if (cell != lbl1_.end()) {
-                const auto index = static_cast<CellIndex>(std::distance(lbl1_.begin(), cell));
-                runHandler(hwnd(), [this, index] { game_.lbl1_Click(index); });
-                return 0;
-            }
+        if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Cmd3_->hwnd) {
+            click(*Cmd3_);
+            return 0;
         }
         break;
+    case WM_LBUTTONDOWN:
+        pressAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONUP:
+        releaseAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        return 0;
     case WM_ACTIVATE:
         // Back from a message box or another program, the focus returns where it was.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -203,28 +241,19 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case pressMessage: {
         // A press that arrives while a message box holds the window does nothing, as a click.
-        const auto control = reinterpret_cast<HWND>(wParam);
-        if (IsWindowEnabled(hwnd()) && IsWindowEnabled(control))
-            return handle(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        const std::vector<const Control*> order = spokenOrder();
+        if (wParam < order.size())
+            click(*order[wParam]);
         return 0;
     }
     case WM_GETOBJECT:
         if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) &&
             readyForScreenReaders()) {
             if (!accessible_)
-                accessible_ = new AccessibleWindow(*this, nullptr);
+                accessible_ = new AccessibleWindow(*this);
             return lresultFromObject(IID_IAccessible, wParam, accessible_);
         }
         break;
-    case controlObjectMessage: {
-        const auto control = reinterpret_cast<HWND>(lParam);
-        if (spokenId(control) == CHILDID_SELF || !readyForScreenReaders())
-            return 0;
-        AccessibleWindow*& object = controlObjects_[control];
-        if (!object)
-            object = new AccessibleWindow(*this, control);
-        return lresultFromObject(IID_IAccessible, wParam, object);
-    }
     case textBoxAskedMessage:
         readyForScreenReaders();
         return 0;
@@ -265,13 +294,13 @@ void MainWindow::assignPicture(CellIndex cell, Mark mark)
     Control& image = *Img1_.at(cell);
     image.picture = holderPicture(mark);
     redraw(image);
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(*lbl1_.at(cell)));
 }
 
 void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
-    EnableWindow(lbl1_.at(cell)->hwnd, enabled);
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, spokenId(lbl1_.at(cell)->hwnd));
+    lbl1_.at(cell)->enabled = enabled;
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, spokenId(*lbl1_.at(cell)));
 }
 
 HWND MainWindow::textBox(TextBox box) const

@@ -12,7 +12,6 @@
 #include <wrl/client.h>
 
 #include <array>
-#include <map>
 #include <memory>
 
 namespace zorbelkin {
@@ -47,11 +46,20 @@ protected:
     HWND spokenHwnd() const override { return hwnd(); }
     std::vector<SpokenControl> spokenControls() const override;
     std::optional<std::size_t> spokenControlAt(POINT screen) const override;
-    void pressLater(HWND control) override;
+    void pressLater(std::size_t index) override;
 
 private:
-    // The number by which a screen reader knows the control: 1 and up, in spokenControls' order.
-    long spokenId(HWND control) const;
+    // The controls a screen reader is told of, back to front.
+    std::vector<const Control*> spokenOrder() const;
+    // The number by which a screen reader knows the control: 1 and up, in spokenOrder.
+    long spokenId(const Control& control) const;
+    // Does what a click on control does, if it and the window are enabled: "New Game" starts a
+    // game, a cell is played.
+    void click(const Control& control);
+    // Takes the left button's press and release on the window, where they fall on no control
+    // of the system's: a cell is clicked by a press and a release on it.
+    void pressAt(POINT client);
+    void releaseAt(POINT client);
     // Gets the window ready for the screen reader that has just asked for an object: starts COM
     // and names the text boxes, once. True if it is ready.
     bool readyForScreenReaders();
@@ -68,13 +76,12 @@ private:
     std::array<Control*, cellCount> Img1_{};
     std::array<Control*, cellCount> lbl1_{};
     std::array<HWND, 3> textBoxes_{};
-    HWND Cmd3_ = nullptr;
-    HWND focused_ = nullptr; // the control that had the focus when the window lost it
+    const Control* Cmd3_ = nullptr;
+    const Control* pressed_ = nullptr; // the cell under the left button since it went down
+    HWND focused_ = nullptr;           // the control that had the focus when the window lost it
     mutable std::unique_ptr<Form2> form2_;
-    // One reference each, created on a screen reader's asking: the client area's object, and the
-    // objects of single controls by their windows.
+    // One reference, created on a screen reader's asking.
     AccessibleWindow* accessible_ = nullptr;
-    std::map<HWND, AccessibleWindow*> controlObjects_;
     Microsoft::WRL::ComPtr<IAccPropServices> accessibleNames_; // where the system offers it
     bool textBoxesNamed_ = false;
     Game game_{*this};
