@@ -3,10 +3,9 @@
 # SPDX-License-Identifier: MIT
 # Times the Windows program's first window against the floor of a bare Win32 window, as whole
 # processes under Wine, on a private Xvfb display and Wine prefix with one warm Wine server,
-# alternating the programs round by round. The same bare window with a child window for each of
-# the game's controls, or only for its text boxes and button, shows what those windows cost by
-# themselves. Prints the medians of the time
-# to a visible window and of the peak memory then, and the ratios to the bare window.
+# alternating the programs round by round. The same bare window with the game's own child windows,
+# its text boxes and button, shows what those cost by themselves. Prints the medians of the time to
+# a visible window and of the peak memory then, and the ratios to the bare window.
 # Usage: bench/startup_wine.sh [BUILD_DIR [ROUNDS]]   (default: build/windows, 15 rounds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +23,5 @@ on_display
 start_wine 96 "0 0 0"
 bare=\"$(winepath -w "$bare")\"
 wine "$timer" "$rounds" "bare window" bare "$bare" "bare, game's boxes" bare "$bare boxes" \
-    "bare, game's controls" bare "$bare controls" \
     zorbelkin.exe "ZOR BEL KIN" \"$(winepath -w "$game")\"
 echo "$(nproc) cores, $(uname -m), Wine $(wine --version | sed 's/^wine-//')"

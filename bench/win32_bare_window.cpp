@@ -3,12 +3,8 @@
 
 // The floor for a Windows program: a window with the game's client area and one static text,
 // linked as the game is and with its manifest, shown until it is closed. With the argument
-// "controls", the floor for a window of the game's controls: the same child windows as the game
-// makes, of the same kind and at the same place (the system's own for texts, text boxes and the
-// button, plain ones for the cells), and nothing else of the game; with "boxes", only the text
-// boxes and the button, the controls whose keyboard, clipboard and accessible objects the system
-// provides.
-#include "spoken.h"
+// "boxes", the floor for the game's own child windows instead of the static text: its text boxes
+// and its button, at their places, and nothing else of the game.
 #include "windowlayout.h"
 
 #include <windows.h>
@@ -19,22 +15,18 @@ namespace {
 
 constexpr const wchar_t* windowClassName = L"BareWindow";
 
-void addTheGamesControls(HWND window, HINSTANCE instance, bool boxesOnly)
+void addTheGamesBoxes(HWND window, HINSTANCE instance)
 {
     using zorbelkin::ControlKind;
     for (const zorbelkin::ControlRow& row : zorbelkin::mainWindowDescription().controls) {
-        if (zorbelkin::isDecoration(row.kind) || (boxesOnly && row.kind == ControlKind::Label))
+        if (row.kind != ControlKind::TextBox && row.kind != ControlKind::Button)
             continue;
-        const bool text = row.kind == ControlKind::Label && !row.cellArray;
-        const char* className = text                               ? "STATIC"
-                                : row.kind == ControlKind::TextBox ? "EDIT"
-                                : row.kind == ControlKind::Button  ? "BUTTON"
-                                                                   : "BareWindow";
-        const DWORD edge = row.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
+        const bool box = row.kind == ControlKind::TextBox;
         for (const zorbelkin::Member& member : zorbelkin::membersOf(row))
-            CreateWindowExA(edge, className, row.text, WS_CHILD | WS_VISIBLE, member.rect.left,
-                            member.rect.top, member.rect.width, member.rect.height, window, nullptr,
-                            instance, nullptr);
+            CreateWindowExA(box ? WS_EX_CLIENTEDGE : 0, box ? "EDIT" : "BUTTON", row.text,
+                            WS_CHILD | WS_VISIBLE, member.rect.left, member.rect.top,
+                            member.rect.width, member.rect.height, window, nullptr, instance,
+                            nullptr);
     }
 }
 
@@ -64,9 +56,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"bare", WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    const bool boxes = std::wcscmp(commandLine, L"boxes") == 0;
-    if (boxes || std::wcscmp(commandLine, L"controls") == 0)
-        addTheGamesControls(window, instance, boxes);
+    if (std::wcscmp(commandLine, L"boxes") == 0)
+        addTheGamesBoxes(window, instance);
     else
         CreateWindowExW(0, L"STATIC", L"ZOR", WS_CHILD | WS_VISIBLE, 48, 0, 81, 17, window, nullptr,
                         instance, nullptr);

@@ -69,9 +69,13 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     : description_(description)
 {
     takeColours();
+    // Made at its size for the system's density, which is the window's unless it opens on a
+    // screen of another: sized once, not again after.
+    const UINT systemDpi = GetDpiForSystem();
+    const SIZE frame = frameSize(systemDpi);
     hwnd_ = CreateWindowExW(0, windowClass, wide(description.title).c_str(), WS_OVERLAPPEDWINDOW,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                            nullptr, nullptr, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner, nullptr,
+                            nullptr, this);
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
     dpi_ = GetDpiForWindow(hwnd_);
@@ -103,7 +107,8 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     }
     for (const MemberRef& focusable : focusOrder(description))
         tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
-    fitFrame(dpi_);
+    if (dpi_ != systemDpi)
+        fitFrame(dpi_);
 }
 
 void BuiltWindow::redraw(const Control& control)
@@ -157,12 +162,18 @@ HFONT BuiltWindow::fontOf(const ControlRow& row) const
     return (row.looks & TitleFont) ? titleFont_ : controlFont_;
 }
 
-void BuiltWindow::fitFrame(UINT dpi)
+SIZE BuiltWindow::frameSize(UINT dpi) const
 {
     RECT frame{0, 0, pixels(description_.clientWidthTwips, static_cast<int>(dpi)),
                pixels(description_.clientHeightTwips, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void BuiltWindow::fitFrame(UINT dpi)
+{
+    const SIZE frame = frameSize(dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -54,7 +54,8 @@ private:
     LRESULT handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     void makeFonts(UINT dpi);
     HFONT fontOf(const ControlRow& row) const;
-    // Sizes the window so that its client area is the description's at dpi.
+    // The size of a frame whose client area is the description's at dpi.
+    SIZE frameSize(UINT dpi) const;
     void fitFrame(UINT dpi);
     // Places the controls and sets their fonts again, at a new dpi.
     void layOut(UINT dpi);

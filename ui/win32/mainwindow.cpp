@@ -154,7 +154,7 @@ void MainWindow::click(const Control& control)
 void MainWindow::pressAt(POINT client)
 {
     const Control* control = controlAt(client);
-    if (!control || std::ranges::find(lbl1_, control) == lbl1_.end() || !isEnabled(*control))
+    if (!control || std::ranges::find(lbl1_, control) == lbl1_.end())
         return;
     pressed_ = control;
     SetCapture(hwnd());
@@ -289,18 +289,26 @@ PictureHandle MainWindow::markPictureHandle(Mark mark) const
     return handleOf(holderPicture(mark));
 }
 
+// A new game blanks every cell, most of them blank already: only a cell that changes is drawn
+// again and announced, which spares the first frame nine redraws and eighteen events.
 void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
     Control& image = *Img1_.at(cell);
-    image.picture = holderPicture(mark);
+    std::shared_ptr<const Picture> picture = holderPicture(mark);
+    if (picture == image.picture)
+        return;
+    image.picture = std::move(picture);
     redraw(image);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(*lbl1_.at(cell)));
 }
 
 void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
-    lbl1_.at(cell)->enabled = enabled;
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, spokenId(*lbl1_.at(cell)));
+    Control& label = *lbl1_.at(cell);
+    if (label.enabled == enabled)
+        return;
+    label.enabled = enabled;
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, spokenId(label));
 }
 
 HWND MainWindow::textBox(TextBox box) const
