@@ -14,8 +14,6 @@ bare=$build/bench/bare_window
 game=$build/bench/game_first_frame
 [ -x "$bare" ] && [ -x "$game" ] || fail "build $build first: cmake --workflow --preset play"
 need /usr/bin/time time
-need Xvfb xvfb
-need xdpyinfo x11-utils
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 

@@ -19,7 +19,6 @@ bare=$build/bench/win32_bare_window.exe
 game=$build/ui/win32/zorbelkin.exe
 [ -f "$timer" ] && [ -f "$bare" ] && [ -f "$game" ] ||
     fail "build $build first: cmake --workflow --preset windows"
-need Xvfb xvfb
 
 on_display
 start_wine 96 "0 0 0"

@@ -23,15 +23,7 @@ else
     game=("${1:?game binary}")
 fi
 
-need Xvfb xvfb
-need xdotool xdotool
-need xwininfo x11-utils
-need xdpyinfo x11-utils
 need xclip xclip
-need import imagemagick
-need convert imagemagick
-need identify imagemagick
-need python3 python3
 
 on_display
 if [ "${game[0]}" = wine ]; then

@@ -7,9 +7,6 @@
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 game=${1:?game binary}
-need Xvfb xvfb
-need xdotool xdotool
-need xdpyinfo x11-utils
 
 # Nanoseconds on the CPU, all threads of the process together.
 cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{sum += $1} END {print sum}'; }

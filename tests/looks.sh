@@ -17,12 +17,6 @@ else
     game=("${1:?game binary}")
 fi
 
-need Xvfb xvfb
-need xdotool xdotool
-need xdpyinfo x11-utils
-need import imagemagick
-need convert imagemagick
-need python3 python3
 
 on_display
 [ "${game[0]}" != wine ] || start_wine 96 "0 0 0"

@@ -170,28 +170,6 @@ int main()
         return 0L;
     };
 
-    // The score boxes' own objects, which Windows makes for edit controls: named by the game
-    // through dynamic annotation where the system offers it. Wine does not, so this is told, not
-    // checked.
-    for (HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr); edit;
-         edit = FindWindowExW(window, edit, L"Edit", nullptr)) {
-        ComPtr<IAccessible> own;
-        if (SUCCEEDED(AccessibleObjectFromWindow(edit, static_cast<DWORD>(OBJID_CLIENT),
-                                                 IID_IAccessible,
-                                                 reinterpret_cast<void**>(own.GetAddressOf()))))
-            std::printf("a text box's own object is named \"%s\"\n",
-                        name(own.Get(), CHILDID_SELF).c_str());
-    }
-
-    {
-        ComPtr<IUnknown> service;
-        const HRESULT made =
-            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                             reinterpret_cast<void**>(service.GetAddressOf()));
-        std::printf("the annotation service (CLSID_AccPropServices): %s (0x%08lx)\n",
-                    SUCCEEDED(made) ? "offered" : "not offered", static_cast<unsigned long>(made));
-    }
-
     std::vector<long> cells;
     for (zorbelkin::CellIndex i = 0; i < zorbelkin::cellCount; ++i)
         cells.push_back(idOf(cellSpokenName(i, Mark::Blank)));

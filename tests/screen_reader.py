@@ -106,6 +106,11 @@ def check_tree(frame, table):
     cells = [by_name.get(f"{place}, empty") for place in PLACES]
     if None in cells:
         fail(f"cells missing from the window's tree: {sorted(by_name)}")
+    # Each name says where its cell lies: read row by row down the board, they run in order.
+    corners = [(box.y, box.x) for box in (cell.get_extents(SCREEN) for cell in cells)]
+    if sorted(corners) != corners:
+        fail("the cells' names do not match their places: row by row the board reads "
+             + "; ".join(name(cells[corners.index(c)]) for c in sorted(corners)))
     print(f"the window is a frame; its {len(heard)} controls have the table's roles, names, "
           "states and actions")
     return cells

@@ -10,8 +10,6 @@ here=$(dirname "$0")
 game=${1:?game binary}
 table=${2:?the program that prints what the table tells}
 
-need Xvfb xvfb
-need xdpyinfo x11-utils
 need dbus-run-session dbus-bin
 need_that "the AT-SPI bus" at-spi2-core test -x /usr/libexec/at-spi-bus-launcher
 need_that "Python's GObject bindings" python3-gi /usr/bin/python3 -c 'import gi'

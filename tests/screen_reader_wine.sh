@@ -11,9 +11,6 @@ set -euo pipefail
 game=${1:?game program}
 client=${2:?accessibility client}
 
-need Xvfb xvfb
-need xdpyinfo x11-utils
-need xdotool xdotool
 
 # The DLLs that the game's own process has loaded so far, in lower case, from Wine's log of loads.
 loaded_by_game() {

@@ -19,10 +19,6 @@ runner=()
 [ "${1:-}" = wine ] && { runner=(wine); shift; }
 program=${1:?game program}
 
-need Xvfb xvfb
-need xdotool xdotool
-need xdpyinfo x11-utils
-need python3 python3
 
 on_display
 [ ${#runner[@]} -eq 0 ] || start_wine 96 "0 0 0"

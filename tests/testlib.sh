@@ -65,8 +65,14 @@ start_xvfb() {
 }
 
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
-# together with a game started by start_game and every process listed in helper_pids.
+# together with a game started by start_game and every process listed in helper_pids; and the
+# tools that every test on a display uses to drive, watch and measure the game.
 on_display() {
+    local tool
+    for tool in Xvfb:xvfb xdotool:xdotool xprop:x11-utils xwininfo:x11-utils import:imagemagick \
+        convert:imagemagick identify:imagemagick python3:python3; do
+        need "${tool%%:*}" "${tool#*:}"
+    done
     scratch=$(mktemp -d)
     xvfb_pid=
     game_pid=

@@ -3,7 +3,6 @@
 
 #include "colours.h"
 #include "pngheader.h"
-#include "spoken.h"
 #include "windowlayout.h"
 
 #include <QTest>
@@ -25,11 +24,7 @@ private slots:
     void mutedInkMovesJustFarEnoughToRead();
     void midGreyGroundGetsTheBetterOfBlackAndWhite();
     void pictureMarginTakesTheGroundButEnclosedWhiteStays();
-    void focusRunsFromNewGameThroughTheScores();
-    void eachMarkIsItsHoldersPicture();
     void largeRenditionMustBeFourTimesTheSmall();
-    void cellsAreSpokenByPlaceAndMark();
-    void screenReadersHearControlsAndPressFreeCellsOnly();
 };
 
 namespace {
@@ -150,69 +145,12 @@ void TestLayout::pictureMarginTakesTheGroundButEnclosedWhiteStays()
     QCOMPARE(rowsOf(onWhite, 4), QStringLiteral("..../.#../...."));
 }
 
-// Labels, images, lines and the disabled turn box never take the focus.
-void TestLayout::focusRunsFromNewGameThroughTheScores()
-{
-    QStringList order;
-    for (const MemberRef& control : focusOrder(mainWindowDescription()))
-        order << QString::fromLatin1(mainWindowRows.at(control.row).name);
-    QCOMPARE(order, QStringList({"Cmd3", "txt2", "txt3"}));
-}
-
-void TestLayout::eachMarkIsItsHoldersPicture()
-{
-    QStringList holders;
-    for (const Mark mark : {Mark::Blank, Mark::X, Mark::O}) {
-        const ControlRow& holder = form2Rows.at(holderOf(mark).index);
-        holders << QStringLiteral("%1:%2").arg(holder.name, holder.picture ? holder.picture : "-");
-    }
-    QCOMPARE(holders, QStringList({"imgna:-", "thex:x", "theo:o"}));
-}
-
 void TestLayout::largeRenditionMustBeFourTimesTheSmall()
 {
     checkFourTimes({64, 64}, "x.png", {256, 256}, "x@4x.png");
     for (const PixelSize large : {PixelSize{256, 255}, PixelSize{128, 128}, PixelSize{64, 64}})
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  checkFourTimes({64, 64}, "x.png", large, "x@4x.png"));
-}
-
-void TestLayout::cellsAreSpokenByPlaceAndMark()
-{
-    QStringList names;
-    for (CellIndex cell = 0; cell < cellCount; ++cell)
-        names << QString::fromStdString(cellSpokenName(cell, Mark::Blank));
-    QCOMPARE(names, QStringList({"top left, empty", "top, empty", "top right, empty", "left, empty",
-                                 "centre, empty", "right, empty", "bottom left, empty",
-                                 "bottom, empty", "bottom right, empty"}));
-    QCOMPARE(cellSpokenName(4, Mark::X) + " / " + cellSpokenName(8, Mark::O),
-             "centre, X / bottom right, O");
-}
-
-void TestLayout::screenReadersHearControlsAndPressFreeCellsOnly()
-{
-    const auto told = [](const char* name, int member, bool enabled, Mark mark = Mark::Blank) {
-        for (const ControlRow& row : mainWindowRows) {
-            if (std::string_view(row.name) != name)
-                continue;
-            const std::optional<Spoken> spoken = spokenControl(row, member, enabled, mark);
-            if (!spoken)
-                return QStringLiteral("-");
-            static const char* const roles[] = {"text", "button", "box"};
-            return QStringLiteral("%1 %2%3").arg(
-                QLatin1String(roles[static_cast<int>(spoken->role)]),
-                QString::fromStdString(spoken->name),
-                spoken->pressable ? QStringLiteral(" [Press]") : QString());
-        }
-        return QStringLiteral("no row %1").arg(QLatin1String(name));
-    };
-    QCOMPARE(QStringList({told("lbl1", 0, true), told("lbl1", 4, false, Mark::X),
-                          told("lbl1", 8, false, Mark::O), told("Cmd3", 0, true),
-                          told("Txt1", 0, false), told("txt2", 0, true), told("Label1", 0, true),
-                          told("player", 0, true), told("Img1", 4, true), told("Line1", 0, true)}),
-             QStringList({"button top left, empty [Press]", "button centre, X",
-                          "button bottom right, O", "button New Game [Press]", "box Player to move",
-                          "box Player 1 score", "text ZOR", "text Player's Turn", "-", "-"}));
 }
 
 QTEST_APPLESS_MAIN(TestLayout)

@@ -80,18 +80,21 @@ private slots:
     void randomPlayFollowsTheRules();
 };
 
-// Thousands of random games of clicks anywhere, free cells and used ones alike, "New Game" and
-// scores typed by hand, each step checked against the model. ZORBELKIN_SEED repeats a run.
+// Random games of clicks anywhere, free cells and used ones alike, "New Game" and scores typed by
+// hand, each step checked against the model: enough games to meet every rule many times over in a
+// few seconds, even under an emulator. A new seed each run, printed first; ZORBELKIN_SEED repeats
+// a run.
 void TestPlay::randomPlayFollowsTheRules()
 {
     // Seeds are 32-bit unsigned; qEnvironmentVariableIntValue would read half of them as 0.
     const quint32 seed = qEnvironmentVariableIsSet("ZORBELKIN_SEED")
                              ? qEnvironmentVariable("ZORBELKIN_SEED").toUInt()
                              : QRandomGenerator::system()->generate();
+    qInfo("seed %u (ZORBELKIN_SEED=%u repeats this run)", seed, seed);
     QRandomGenerator random(seed);
     const std::pair<QString, double> typed[] = {{"", 0},      {"abc", 0}, {"5", 5},
                                                 {"2.5", 2.5}, {" 7 ", 7}, {"1,5", 0}};
-    constexpr int games = 4000;
+    constexpr int games = 300;
     CountingWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -130,7 +133,7 @@ void TestPlay::randomPlayFollowsTheRules()
                                      .arg(lastStep, before, state(w), model.state())));
         }
     }
-    qInfo("seed %u: %d games, %d steps, %d messages", seed, games, steps, int(w.messages.size()));
+    qInfo("%d games, %d steps, %d messages", games, steps, int(w.messages.size()));
 }
 
 QTEST_MAIN(TestPlay)

@@ -14,13 +14,7 @@ desktop_entry=${2:?the desktop entry}
 # A compositor finds the desktop entry, and so the icon, by the app id.
 app_id=$(basename "$desktop_entry" .desktop)
 
-need Xvfb xvfb
-need xdpyinfo x11-utils
 need weston weston
-need xdotool xdotool
-need import imagemagick
-need convert imagemagick
-need python3 python3
 need_that "Qt's Wayland platform" qt6-wayland \
     test -e "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so"
 

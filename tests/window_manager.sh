@@ -11,16 +11,8 @@ here=$(dirname "$0")
 game=${1:?game binary}
 desktop_file=${2:?desktop file}
 
-need Xvfb xvfb
 need openbox openbox
-need xdotool xdotool
-need xprop x11-utils
-need xwininfo x11-utils
 need xmessage x11-utils
-need xdpyinfo x11-utils
-need import imagemagick
-need convert imagemagick
-need python3 python3
 
 on_display
 # openbox runs its start-up command once it manages windows; a window mapped before that, even
