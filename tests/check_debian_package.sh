@@ -18,8 +18,7 @@ need file file
 need appstreamcli appstream
 need_that "the package $package" "dpkg-dev (tools/setup.sh package builds it)" test -f "$package"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+in_scratch
 
 echo "lintian --pedantic --display-info --display-experimental:"
 report=$(lintian --pedantic --display-info --display-experimental --show-overrides "$package" 2>&1 |

@@ -19,8 +19,7 @@ need identify imagemagick
 need man man-db
 need readelf binutils
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+in_scratch
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 [ -x "$scratch/usr/bin/zorbelkin" ] || fail "no executable usr/bin/zorbelkin"

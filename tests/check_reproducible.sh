@@ -22,8 +22,7 @@ done
 
 # The time stamp that tools/setup.sh gives the first build.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+in_scratch
 copy=$scratch/zorbelkin
 mkdir "$copy"
 git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$copy"

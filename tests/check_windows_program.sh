@@ -17,8 +17,7 @@ need x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64
 need x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64
 need_that "the Windows program" "g++-mingw-w64-x86-64-posix (tools/setup.sh windows builds it)" test -f "$exe"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+in_scratch
 x86_64-w64-mingw32-windres -J coff -i "$exe" -O rc -o "$scratch/readback.rc"
 
 expect() {

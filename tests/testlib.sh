@@ -64,6 +64,12 @@ start_xvfb() {
     export DISPLAY=:$(cat "$xvfb_display")
 }
 
+# in_scratch: a scratch folder for this test, gone when it ends.
+in_scratch() {
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+}
+
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
 # together with a game started by start_game and every process listed in helper_pids; and the
 # tools that every test on a display uses to drive, watch and measure the game.
