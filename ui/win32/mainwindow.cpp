@@ -74,6 +74,14 @@ void MainWindow::releaseAccessibility()
     }
 }
 
+std::optional<CellIndex> MainWindow::cellOf(const Control* control) const
+{
+    const auto cell = std::ranges::find(lbl1_, control);
+    if (cell == lbl1_.end())
+        return std::nullopt;
+    return static_cast<CellIndex>(std::distance(lbl1_.begin(), cell));
+}
+
 std::vector<const Control*> MainWindow::spokenOrder() const
 {
     std::vector<const Control*> order;
@@ -87,12 +95,10 @@ std::vector<SpokenControl> MainWindow::spokenControls() const
 {
     std::vector<SpokenControl> spoken;
     for (const Control* control : spokenOrder()) {
-        const auto cell = std::ranges::find(lbl1_, control);
-        const bool isCell = cell != lbl1_.end();
-        const auto index = isCell ? static_cast<CellIndex>(std::distance(lbl1_.begin(), cell)) : 0;
+        const std::optional<CellIndex> cell = cellOf(control);
         const bool enabled = isEnabled(*control);
         const std::optional<Spoken> told = spokenControl(
-            *control->row, index, enabled, isCell ? shownMark(*this, index) : Mark::Blank);
+            *control->row, cell.value_or(0), enabled, cell ? shownMark(*this, *cell) : Mark::Blank);
         if (!told)
             continue;
         SpokenControl& each = spoken.emplace_back();
@@ -144,17 +150,14 @@ void MainWindow::click(const Control& control)
         runHandler(hwnd(), [this] { game_.Cmd3_Click(); });
         return;
     }
-    const auto cell = std::ranges::find(lbl1_, &control);
-    if (cell != lbl1_.end()) {
-        const auto index = static_cast<CellIndex>(std::distance(lbl1_.begin(), cell));
-        runHandler(hwnd(), [this, index] { game_.lbl1_Click(index); });
-    }
+    if (const std::optional<CellIndex> cell = cellOf(&control))
+        runHandler(hwnd(), [this, index = *cell] { game_.lbl1_Click(index); });
 }
 
 void MainWindow::pressAt(POINT client)
 {
     const Control* control = controlAt(client);
-    if (!control || std::ranges::find(lbl1_, control) == lbl1_.end())
+    if (!cellOf(control))
         return;
     pressed_ = control;
     SetCapture(hwnd());

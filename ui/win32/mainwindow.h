@@ -49,6 +49,8 @@ protected:
     void pressLater(std::size_t index) override;
 
 private:
+    // The cell whose label control is; none for any other control, or for null.
+    std::optional<CellIndex> cellOf(const Control* control) const;
     // The controls a screen reader is told of, back to front.
     std::vector<const Control*> spokenOrder() const;
     // The number by which a screen reader knows the control: 1 and up, in spokenOrder.
