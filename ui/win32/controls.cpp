@@ -8,8 +8,8 @@
 namespace zorbelkin {
 namespace {
 
-// The parent's colours, as it gives them to its static controls: the brush and the background
-// colour are the ground, and the text colour the ink.
+// The colours the parent gives a read-only or disabled text box: the system's own, as the default
+// answer to WM_CTLCOLORSTATIC sets them, so that the box keeps the system's look.
 HBRUSH askColours(HWND hwnd, HDC dc)
 {
     return reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
