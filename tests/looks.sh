@@ -82,15 +82,30 @@ stop_game() {
     [ "${game[0]}" != wine ] || wineserver --wait
 }
 
-# kde_look NAME FILE: Qt's own reading of a KDE desktop's colour scheme, from that kdeglobals.
+# look NAME BOARD START...: starts the game with START..., checks its turn digit and, unless BOARD
+# is "-", that a marked cell lies on a board of that colour; then ends the game.
+look() {
+    local name=$1 board=$2
+    shift 2
+    "$@"
+    check_turn_digit "$name"
+    [ "$board" = - ] || check_mark_margin "$name" "$board"
+    stop_game
+}
+
+# kde_look WINDOW_TEXT WINDOW BUTTON VIEW_TEXT VIEW SELECTION SELECTED_TEXT: the game in Qt's own
+# reading of a KDE desktop's colour scheme of those colours.
 kde_look() {
-    mkdir -p "$scratch/$1"
-    cp "$2" "$scratch/$1/kdeglobals"
-    start_game env XDG_CONFIG_HOME="$scratch/$1" KDE_SESSION_VERSION=5 QT_QPA_PLATFORMTHEME=kde \
+    local config
+    config=$(mktemp -d -p "$scratch")
+    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=%s\n\n' \
+        Window "$2" "$1" Button "$3" "$1" View "$5" "$4" Selection "$6" "$7" >"$config/kdeglobals"
+    start_game env XDG_CONFIG_HOME="$config" KDE_SESSION_VERSION=5 QT_QPA_PLATFORMTHEME=kde \
         "${game[@]}"
 }
 
-# wine_look NAME=R G B...: sets those system colours, which Wine reads as a program starts.
+# wine_look NAME=R G B...: sets those system colours, which Wine reads as a program starts, on top
+# of the looks before.
 wine_look() {
     local setting
     for setting in "$@"; do
@@ -101,52 +116,19 @@ wine_look() {
     start_game "${game[@]}"
 }
 
-kde_colours() { # WINDOW_TEXT WINDOW BUTTON VIEW_TEXT VIEW SELECTION SELECTED_TEXT
-    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=%s\n\n' \
-        Window "$2" "$1" Button "$3" "$1" View "$5" "$4" Selection "$6" "$7"
-}
-
 if [ "${game[0]}" != wine ]; then
-    start_game "${game[@]}"
-    check_turn_digit "default style"
-    stop_game
-
-    start_game "${game[@]}" -style windows
-    check_turn_digit "Windows style"
-    stop_game
-
-    kde_colours 252,252,252 49,54,59 49,54,59 252,252,252 35,38,41 61,174,233 252,252,252 \
-        >"$scratch/dark.colours"
-    kde_look dark "$scratch/dark.colours"
-    check_turn_digit "dark palette"
-    check_mark_margin "dark palette" 252,252,252
-    stop_game
-
-    kde_colours 35,38,41 239,240,241 252,252,252 35,38,41 252,252,252 61,174,233 255,232,144 \
-        >"$scratch/pale.colours"
-    kde_look pale "$scratch/pale.colours"
-    check_turn_digit "pale yellow selected text"
-    check_mark_margin "pale yellow selected text" 255,232,144
-    stop_game
+    look "default style" - start_game "${game[@]}"
+    look "Windows style" - start_game "${game[@]}" -style windows
+    look "dark palette" 252,252,252 kde_look 252,252,252 49,54,59 49,54,59 252,252,252 35,38,41 \
+        61,174,233 252,252,252
+    look "pale yellow selected text" 255,232,144 kde_look 35,38,41 239,240,241 252,252,252 \
+        35,38,41 252,252,252 61,174,233 255,232,144
 else
-    start_game "${game[@]}"
-    check_turn_digit "Wine's colours"
-    stop_game
-
-    wine_look "ButtonFace=192 192 192" "GrayText=128 128 128" "Window=255 255 255" \
-        "WindowText=0 0 0" "TitleText=255 255 255"
-    check_turn_digit "classic colours"
-    stop_game
-
-    wine_look "TitleText=255 232 144"
-    check_turn_digit "pale yellow title text"
-    check_mark_margin "pale yellow title text" 255,232,144
-    stop_game
-
-    wine_look "ButtonFace=45 45 48" "GrayText=96 96 96" "Window=30 30 30" "WindowText=240 240 240" \
-        "ButtonText=240 240 240" "TitleText=249 249 249"
-    check_turn_digit "dark colours"
-    check_mark_margin "dark colours" 249,249,249
-    stop_game
+    look "Wine's colours" - wine_look
+    look "classic colours" - wine_look "ButtonFace=192 192 192" "GrayText=128 128 128" \
+        "Window=255 255 255" "WindowText=0 0 0" "TitleText=255 255 255"
+    look "pale yellow title text" 255,232,144 wine_look "TitleText=255 232 144"
+    look "dark colours" 249,249,249 wine_look "ButtonFace=45 45 48" "GrayText=96 96 96" \
+        "Window=30 30 30" "WindowText=240 240 240" "ButtonText=240 240 240" "TitleText=249 249 249"
 fi
 echo "PASS: the turn digit reads and marks lie on the board in every look"
