@@ -7,9 +7,6 @@
 
 #include <QTest>
 
-#include <map>
-#include <vector>
-
 using namespace zorbelkin;
 
 Q_DECLARE_METATYPE(zorbelkin::Rgb)
@@ -23,7 +20,6 @@ private slots:
     void mutedInkMovesJustFarEnoughToRead_data();
     void mutedInkMovesJustFarEnoughToRead();
     void midGreyGroundGetsTheBetterOfBlackAndWhite();
-    void pictureMarginTakesTheGroundButEnclosedWhiteStays();
     void largeRenditionMustBeFourTimesTheSmall();
 };
 
@@ -109,40 +105,6 @@ void TestLayout::midGreyGroundGetsTheBetterOfBlackAndWhite()
 {
     QCOMPARE(text(readableInk({130, 130, 130}, {118, 118, 118})), text(black));
     QCOMPARE(text(readableInk({100, 100, 100}, {115, 115, 115})), text(white));
-}
-
-// Pictures as rows of pixels: '.' white, '#' grey, '~' nearly white, 'g' the ground.
-void TestLayout::pictureMarginTakesTheGroundButEnclosedWhiteStays()
-{
-    constexpr Rgb ground{255, 232, 144};
-    const std::map<char, std::uint32_t> colours{
-        {'.', 0xffffffffU}, {'#', 0xff808080U}, {'~', 0xfffeffffU}, {'g', 0xffffe890U}};
-    const auto pixelsOf = [&](const QString& rows) {
-        std::vector<std::uint32_t> pixels;
-        const QString letters = QString(rows).remove(u'/');
-        for (const QChar c : letters)
-            pixels.push_back(colours.at(c.toLatin1()));
-        return pixels;
-    };
-    const auto rowsOf = [&](const std::vector<std::uint32_t>& pixels, int width) {
-        QString rows;
-        for (std::size_t i = 0; i < pixels.size(); ++i) {
-            if (i > 0 && i % width == 0)
-                rows += u'/';
-            for (const auto& [letter, colour] : colours)
-                if (colour == pixels[i])
-                    rows += QLatin1Char(letter);
-        }
-        return rows;
-    };
-    // The white in the middle meets the outside white only corner to corner.
-    std::vector<std::uint32_t> picture = pixelsOf("~...../.##.../.#.#../..##../......");
-    layOnGround(picture, 6, 5, ground);
-    QCOMPARE(rowsOf(picture, 6), QStringLiteral("~ggggg/g##ggg/g#.#gg/gg##gg/gggggg"));
-
-    std::vector<std::uint32_t> onWhite = pixelsOf("..../.#../....");
-    layOnGround(onWhite, 4, 3, white);
-    QCOMPARE(rowsOf(onWhite, 4), QStringLiteral("..../.#../...."));
 }
 
 void TestLayout::largeRenditionMustBeFourTimesTheSmall()

@@ -1,44 +1,44 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
-# Plays the real game on a private Xvfb display, as a person would: xdotool clicks at the window's
-# pixel coordinates, screenshots show the marks, message boxes are counted and dismissed with
-# Enter, and the scores are read back through the clipboard. The Linux program runs as it is; the
-# Windows program runs under Wine, at the given dots per inch and with the given colour of title
-# bar text, on a fresh Wine prefix; at the end SYSTEM_EVENTS.exe changes the density and, through
-# RECOLOUR.dll, the system colours while it runs. Either way the window's X11 window is its client area.
-# Usage: e2e_xvfb.sh GAME_BINARY
-#        e2e_xvfb.sh wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB SYSTEM_EVENTS.exe RECOLOUR.dll
+# Works the real game on a private Xvfb display from outside, as a person would: xdotool clicks at
+# the window's pixel coordinates and screenshots show what a player sees. Either way the game's
+# X11 window is its client area. The Linux program runs as it is; the Windows program runs under
+# Wine on a fresh prefix, at the given dots per inch and colour of title bar text.
+#   play:  message boxes are counted and dismissed with Enter, and the scores are read back through
+#          the clipboard; under Wine, SYSTEM_EVENTS.exe at the end changes the density and,
+#          through RECOLOUR.dll, the system colours while the game runs.
+#   looks: the game starts in several desktop looks (a Qt style or KDE colour scheme; Wine's
+#          system colours): the turn digit must stand out from its box by at least 4.5 : 1 while
+#          the box still looks unlike the score boxes, and on a board that is not white a marked
+#          cell must show no ground of its own.
+# Usage: black_box.sh play|looks GAME_BINARY
+#        black_box.sh play|looks wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB [SYSTEM_EVENTS.exe RECOLOUR.dll]
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/testlib.sh"
+scenario=${1:?play or looks}
 dpi=96
-if [ "${1:-}" = wine ]; then
-    game=(wine "${2:?game program}")
-    dpi=${3:?dots per inch}
-    title_text=${4:?title bar text colour, as "R G B"}
-    system_events=${5:?the program that tells the game of changes to the desktop}
-    recolour=${6:?the DLL that changes the system colours}
+if [ "${2:-}" = wine ]; then
+    game=(wine "${3:?game program}")
+    dpi=${4:?dots per inch}
+    title_text=${5:?title bar text colour, as "R G B"}
+    system_events=${6:-}
+    recolour=${7:-}
 else
-    game=("${1:?game binary}")
+    game=("${2:?game binary}")
 fi
 
 need xclip xclip
-
 on_display
 if [ "${game[0]}" = wine ]; then
     start_wine "$dpi" "$title_text"
     echo "Wine at $dpi dots per inch, title bar text $title_text"
 fi
-start_game "${game[@]}"
 
 # Every position and size below is given at 96 dots per inch; at scales it to the window's.
 at() { echo $((($1 * dpi + 48) / 96)); }
 client_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
-size=$(at 470)x$(at 459)
-[ "$(client_size)" = "$size" ] || fail "the client area is $(client_size), not $size"
-echo "window \"ZOR BEL KIN\", client area $size"
-
 shot() { import -window "$window" "$scratch/shot.png" 2>/dev/null; }
 # pixel X Y: the colour at window coordinates in the last screenshot, as r,g,b.
 pixel() { colour_at "$scratch/shot.png" "$(at "$1")" "$(at "$2")"; }
@@ -123,6 +123,115 @@ expect_score() {
 }
 player1_score=(148 436)
 player2_score=(324 436)
+
+# colours_of X Y WIDTH HEIGHT: the text box there, inside its border, measured in the last shot.
+colours_of() {
+    convert "$scratch/shot.png" -crop "$(at $(($3 - 6)))x$(at $(($4 - 6)))+$(at $(($1 + 3)))+$(at $(($2 + 3)))" \
+        +repage "$scratch/box.ppm"
+    python3 "$here/text_contrast.py" "$scratch/box.ppm"
+}
+# uniform X Y WIDTH HEIGHT: the one colour of that area of the last shot, or "mixed".
+uniform() {
+    local area=$scratch/area.png
+    convert "$scratch/shot.png" -crop "$(at "$3")x$(at "$4")+$(at "$1")+$(at "$2")" +repage "$area"
+    if [ "$(convert "$area" -format '%k' info:)" = 1 ]; then
+        colour_at "$area" 0 0
+    else
+        echo mixed
+    fi
+}
+
+# check_turn_digit LOOK: the digit reads, and the box keeps the look of a disabled one.
+check_turn_digit() {
+    until_true 20 eval 'shot && colours_of 224 440 25 19 >/dev/null' || fail "$1: no digit in the turn box"
+    local turn score
+    turn=$(colours_of 224 440 25 19)
+    score=$(colours_of 128 424 41 25)
+    echo "$1: turn box $turn; score box $score"
+    awk -v c="${turn##* }" 'BEGIN { exit !(c >= 4.5) }' ||
+        fail "$1: the turn digit stands out by only ${turn##* } : 1"
+    [ "${turn% contrast*}" != "${score% contrast*}" ] ||
+        fail "$1: the turn box looks like a score box"
+}
+
+# check_mark_margin LOOK R,G,B: the board is that colour, an X on it keeps its white strokes, and
+# the marked cell is the board's colour outside its tile. The tile spans x 18 to 97 and y 5 to 100
+# of the 113 x 105 cell; the strips tested keep a pixel clear of it for smooth scaling.
+check_mark_margin() {
+    [ "$(pixel 2 2)" = "$2" ] || fail "$1: the board is $(pixel 2 2), not $2"
+    click_cell 4
+    expect_board ....X.... "$1: after a click on the middle cell"
+    local strip colour
+    for strip in "0 0 16 105" "99 0 14 105" "0 0 113 4" "0 102 113 3"; do
+        read -r x y width height <<<"$strip"
+        colour=$(uniform $(($(cell_left 4) + x)) $(($(cell_top 4) + y)) "$width" "$height")
+        [ "$colour" = "$2" ] ||
+            fail "$1: the marked cell shows $colour at x $x, y $y, $width x $height, on a board of $2"
+    done
+    echo "$1: a marked cell's margin is the board's colour, $2"
+}
+
+# look NAME BOARD START...: starts the game with START..., checks its turn digit and, unless BOARD
+# is "-", that a marked cell lies on a board of that colour; then ends the game.
+look() {
+    local name=$1 board=$2
+    shift 2
+    "$@"
+    check_turn_digit "$name"
+    [ "$board" = - ] || check_mark_margin "$name" "$board"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+    [ "${game[0]}" != wine ] || wineserver --wait
+}
+
+# kde_look WINDOW_TEXT WINDOW BUTTON VIEW_TEXT VIEW SELECTION SELECTED_TEXT: the game in Qt's own
+# reading of a KDE desktop's colour scheme of those colours.
+kde_look() {
+    local config
+    config=$(mktemp -d -p "$scratch")
+    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=%s\n\n' \
+        Window "$2" "$1" Button "$3" "$1" View "$5" "$4" Selection "$6" "$7" >"$config/kdeglobals"
+    start_game env XDG_CONFIG_HOME="$config" KDE_SESSION_VERSION=5 QT_QPA_PLATFORMTHEME=kde \
+        "${game[@]}"
+}
+
+# wine_look NAME=R G B...: sets those system colours, which Wine reads as a program starts, on top
+# of the looks before.
+wine_look() {
+    local setting
+    for setting in "$@"; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "${setting%%=*}" /t REG_SZ /d "${setting#*=}" \
+            /f >/dev/null 2>&1
+    done
+    wineserver --wait
+    start_game "${game[@]}"
+}
+
+if [ "$scenario" = looks ] && [ "${game[0]}" != wine ]; then
+    look "default style" - start_game "${game[@]}"
+    look "Windows style" - start_game "${game[@]}" -style windows
+    look "dark palette" 252,252,252 kde_look 252,252,252 49,54,59 49,54,59 252,252,252 35,38,41 \
+        61,174,233 252,252,252
+    look "pale yellow selected text" 255,232,144 kde_look 35,38,41 239,240,241 252,252,252 \
+        35,38,41 252,252,252 61,174,233 255,232,144
+elif [ "$scenario" = looks ]; then
+    look "Wine's colours" - wine_look
+    look "classic colours" - wine_look "ButtonFace=192 192 192" "GrayText=128 128 128" \
+        "Window=255 255 255" "WindowText=0 0 0" "TitleText=255 255 255"
+    look "pale yellow title text" 255,232,144 wine_look "TitleText=255 232 144"
+    look "dark colours" 249,249,249 wine_look "ButtonFace=45 45 48" "GrayText=96 96 96" \
+        "Window=30 30 30" "WindowText=240 240 240" "ButtonText=240 240 240" "TitleText=249 249 249"
+fi
+if [ "$scenario" = looks ]; then
+    echo "PASS: the turn digit reads and marks lie on the board in every look"
+    exit 0
+fi
+
+start_game "${game[@]}"
+size=$(at 470)x$(at 459)
+[ "$(client_size)" = "$size" ] || fail "the client area is $(client_size), not $size"
+echo "window \"ZOR BEL KIN\", client area $size"
 
 # The first frame: a blank white board with black grid lines, every control where it is laid out.
 # The window may be mapped before its first frame is drawn: wait for the frame.
