@@ -1,38 +1,28 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""Plays the game as a screen reader would, through AT-SPI: holds the role, name, states and actions
-of every control against the shared table's, asks what lies under each cell, plays a line with the
-cells' press actions, hearing each cell's new name announced, and dismisses the "You Win!!" box.
+"""Plays either program as a screen reader would: holds the role, name, states and action of every
+control against the shared table's, checks that the cells' names say where they lie and that what
+lies under each cell is that cell, plays a line with the cells' press actions, hearing each cell's
+new name announced once, and dismisses the "You Win!!" box.
 
-Usage: screen_reader.py GAME_BINARY SPOKEN_TABLE_BINARY
-Run it on an X display inside a private D-Bus session; the accessibility bus starts on demand.
+Usage: screen_reader.py atspi GAME_BINARY SPOKEN_TABLE_BINARY
+       screen_reader.py msaa MSAA_CLIENT_COMMAND...
+atspi starts the Linux program and reads it through AT-SPI; run it on an X display inside a private
+D-Bus session, where the accessibility bus starts on demand. msaa reads the running Windows program
+through Active Accessibility, with msaa_client.
 """
 import os
 import subprocess
 import sys
 import time
-import warnings
+from collections import namedtuple
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
-
-# libatspi marks get_action_name deprecated in favour of a get_name that the accessible's own
-# get_name hides in Python.
-warnings.filterwarnings("ignore", category=DeprecationWarning)
-
-SCREEN = Atspi.CoordType.SCREEN
 PLACES = ["top left", "top", "top right", "left", "centre", "right",
           "bottom left", "bottom", "bottom right"]
-ROLES = {Atspi.Role.PUSH_BUTTON: "push button", Atspi.Role.LABEL: "static text",
-         Atspi.Role.TEXT: "text"}
-# Qt offers the focus as an action of every control that takes it; Active Accessibility has one
-# default action per object, and the table names that one.
-QT_FOCUS_ACTION = "SetFocus"
-# The names that listeners heard announced, in order.
-announced = []
+# A control as read: what it is told as (the table's line), its name, its place on the screen as
+# (left, top, width, height), and how the reader finds it again.
+Control = namedtuple("Control", "told name place handle")
 
 
 def fail(message):
@@ -42,156 +32,241 @@ def fail(message):
 
 def wait_for(what, probe, seconds=10):
     deadline = time.monotonic() + seconds
-    while True:
-        found = probe()
-        if found:
-            return found
-        # Delivers the events that the listener waits for.
-        while GLib.MainContext.default().iteration(False):
-            pass
+    while not (found := probe()):
         if time.monotonic() > deadline:
             fail(f"timed out waiting for {what}")
         time.sleep(0.05)
+    return found
 
 
-def children(node):
-    # A window that is closing may lose children while they are counted.
-    node.clear_cache()
-    found = (node.get_child_at_index(i) for i in range(node.get_child_count()))
-    return [child for child in found if child is not None]
+class AtSpi:
+    """The Linux program, started here, through AT-SPI."""
+    # Qt offers the focus as an action of every control that takes it; Active Accessibility has
+    # one default action per object, and the table names that one.
+    QT_FOCUS_ACTION = "SetFocus"
 
+    def __init__(self, game, table):
+        import gi
+        import warnings
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        # libatspi marks get_action_name deprecated in favour of a get_name that the accessible's
+        # own get_name hides in Python.
+        warnings.filterwarnings("ignore", category=DeprecationWarning)
+        self.atspi, self.glib, self.table_program, self.announced = Atspi, GLib, table, []
+        # The accessibility bus starts on the first question, and the registry with it; the game
+        # starts only once both answer, or under load it may look for the bus before it is there.
+        wait_for("the accessibility bus", lambda: Atspi.get_desktop(0) is not None)
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.game = subprocess.Popen([game], env=env)
+        self.app = wait_for("the game on the accessibility bus", lambda: next(
+            (app for app in self.children(Atspi.get_desktop(0)) if app.get_name() == "zorbelkin"),
+            None), 30)
+        self.frame = wait_for("the window", lambda: next(
+            (node for node in self.children(self.app) if self.name(node) == "ZOR BEL KIN"), None))
+        if self.frame.get_role_name() != "frame":
+            fail(f'the main window reads as a "{self.frame.get_role_name()}", not as a frame')
+        self.listener = Atspi.EventListener.new(
+            lambda event: self.announced.append(event.source.get_name()))
+        self.listener.register("object:property-change:accessible-name")
 
-def descendants(node):
-    for child in children(node):
-        yield child
-        yield from descendants(child)
+    @staticmethod
+    def children(node):
+        # A window that is closing may lose children while they are counted.
+        node.clear_cache()
+        found = (node.get_child_at_index(i) for i in range(node.get_child_count()))
+        return [child for child in found if child is not None]
 
+    @staticmethod
+    def name(node):
+        node.clear_cache()
+        return node.get_name()
 
-def find_app():
-    return next((app for app in children(Atspi.get_desktop(0))
-                 if app and app.get_name() == "zorbelkin"), None)
-
-
-def name(node):
-    node.clear_cache()
-    return node.get_name()
-
-
-def actions(node):
-    node.clear_cache()
-    return [node.get_action_name(i) for i in range(node.get_n_actions())]
-
-
-def told(node):
-    """What a screen reader hears of node, in the table's words."""
-    states = node.get_state_set()
-    focusable = " focusable" if states.contains(Atspi.StateType.FOCUSABLE) else ""
-    enabled = "enabled" if states.contains(Atspi.StateType.ENABLED) else "unavailable"
-    offered = [action for action in actions(node) if action != QT_FOCUS_ACTION]
-    role = ROLES.get(node.get_role(), node.get_role_name())
-    return f"{role}\t{name(node)}\t{enabled}{focusable}\t{' '.join(offered)}"
-
-
-def check_tree(frame, table):
-    if frame.get_role_name() != "frame":
-        fail(f'the main window reads as a "{frame.get_role_name()}", not as a frame')
-    expected = subprocess.run([table], check=True, capture_output=True,
+    def table(self):
+        return subprocess.run([self.table_program], check=True, capture_output=True,
                               text=True).stdout.splitlines()
-    heard = [told(node) for node in children(frame)]
+
+    def told(self, node):
+        node.clear_cache()
+        states = node.get_state_set()
+        focusable = " focusable" if states.contains(self.atspi.StateType.FOCUSABLE) else ""
+        enabled = "enabled" if states.contains(self.atspi.StateType.ENABLED) else "unavailable"
+        actions = [node.get_action_name(i) for i in range(node.get_n_actions())]
+        roles = {self.atspi.Role.PUSH_BUTTON: "push button", self.atspi.Role.LABEL: "static text",
+                 self.atspi.Role.TEXT: "text"}
+        role = roles.get(node.get_role(), node.get_role_name())
+        offered = " ".join(action for action in actions if action != self.QT_FOCUS_ACTION)
+        return f"{role}\t{self.name(node)}\t{enabled}{focusable}\t{offered}"
+
+    def controls(self):
+        screen = self.atspi.CoordType.SCREEN
+        return [Control(self.told(node), self.name(node),
+                        (lambda b: (b.x, b.y, b.width, b.height))(node.get_extents(screen)), node)
+                for node in self.children(self.frame)]
+
+    def at(self, x, y):
+        hit = self.frame.get_accessible_at_point(x, y, self.atspi.CoordType.SCREEN)
+        return [self.name(hit) if hit else "nothing"]
+
+    def press(self, node):
+        node.do_action(0)
+
+    def value(self, node):
+        # Through the interface: newer bindings give the accessible a get_text of its own, which
+        # returns the interface.
+        return self.atspi.Text.get_text(node, 0, -1)
+
+    def heard(self):
+        while self.glib.MainContext.default().iteration(False):
+            pass
+        return self.announced
+
+    def box(self):
+        for window in self.children(self.app):
+            try:
+                texts = {self.name(node): node for node in self.descendants(window)}
+            except self.glib.Error:  # gone while being read
+                continue
+            if "You Win!!" in texts:
+                return window.get_name(), texts
+        return None
+
+    def descendants(self, node):
+        for child in self.children(node):
+            yield child
+            yield from self.descendants(child)
+
+    def dismiss(self):
+        caption, texts = self.box()
+        if "OK" not in texts:
+            fail(f'the box "{caption}" has no OK among {sorted(texts)}')
+        texts["OK"].do_action(0)
+
+    def close(self):
+        self.game.terminate()
+        self.game.wait(10)
+
+
+class Msaa:
+    """The running Windows program, through Active Accessibility, by way of msaa_client."""
+
+    def __init__(self, command):
+        self.client = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                       text=True)
+        self.announced = []
+        if self.ask(None) != ["ZOR BEL KIN"]:
+            fail('the window is not named "ZOR BEL KIN" to a screen reader')
+
+    def ask(self, command):
+        if command:
+            self.client.stdin.write(command + "\n")
+            self.client.stdin.flush()
+        lines = []
+        while (line := self.client.stdout.readline().rstrip("\r\n")) != ".":
+            if not line and self.client.poll() is not None:
+                fail(f"msaa_client ended: {lines}")
+            lines.append(line)
+        return lines
+
+    def table(self):
+        return self.ask("table")
+
+    def controls(self):
+        found = []
+        for line in self.ask("children"):
+            handle, role, name, states, action, place = line.split("\t")
+            found.append(Control(f"{role}\t{name}\t{states}\t{action}", name,
+                                 tuple(int(n) for n in place.split()), int(handle)))
+        return found
+
+    def told(self, handle):
+        return next(c.told for c in self.controls() if c.handle == handle)
+
+    def at(self, x, y):
+        return self.ask(f"at {x} {y}")[0].split("\t")
+
+    def press(self, handle):
+        self.ask(f"press {handle}")
+
+    def value(self, handle):
+        return self.ask(f"value {handle}")[0]
+
+    def heard(self):
+        self.announced += self.ask("heard")
+        return self.announced
+
+    def box(self):
+        said = self.ask("box")
+        return (said[0].split("\t")[0], set(said[0].split("\t")[1:])) if said else None
+
+    def dismiss(self):
+        self.ask("dismiss")
+
+    def close(self):
+        self.client.stdin.close()
+        self.client.wait(10)
+
+
+def check_tree(reader):
+    controls, expected = reader.controls(), reader.table()
+    heard = [control.told for control in controls]
     if heard != expected:
         wrong = [f"heard {h!r}, not {e!r}" for h, e in zip(heard, expected) if h != e]
         fail(f"the window's {len(heard)} controls differ from the table's {len(expected)}: "
              + "; ".join(wrong))
-    by_name = {name(node): node for node in children(frame)}
+    by_name = {control.name: control for control in controls}
     cells = [by_name.get(f"{place}, empty") for place in PLACES]
     if None in cells:
         fail(f"cells missing from the window's tree: {sorted(by_name)}")
     # Each name says where its cell lies: read row by row down the board, they run in order.
-    corners = [(box.y, box.x) for box in (cell.get_extents(SCREEN) for cell in cells)]
+    corners = [(cell.place[1], cell.place[0]) for cell in cells]
     if sorted(corners) != corners:
         fail("the cells' names do not match their places: row by row the board reads "
-             + "; ".join(name(cells[corners.index(c)]) for c in sorted(corners)))
-    print(f"the window is a frame; its {len(heard)} controls have the table's roles, names, "
-          "states and actions")
-    return cells
-
-
-def check_hits(frame, cells):
+             + "; ".join(cells[corners.index(c)].name for c in sorted(corners)))
+    print(f"the window's {len(heard)} controls have the table's roles, names, states and actions")
     for cell in cells:
-        box = cell.get_extents(SCREEN)
-        points = [(box.x + box.width // 2, box.y + box.height // 2), (box.x + 1, box.y + 1),
-                  (box.x + box.width - 2, box.y + box.height - 2)]
-        for x, y in points:
-            hit = frame.get_accessible_at_point(x, y, SCREEN)
-            if hit is None or name(hit) != name(cell):
-                fail(f"at ({x}, {y}) lies {hit and (hit.get_role_name(), name(hit))}, "
-                     f"not the cell \"{name(cell)}\"")
+        x, y, width, height = cell.place
+        for point in [(x + width // 2, y + height // 2), (x + 1, y + 1),
+                      (x + width - 2, y + height - 2)]:
+            found = reader.at(*point)
+            if any(name != cell.name for name in found):
+                fail(f'at {point} lies {" / ".join(found)}, not the cell "{cell.name}"')
     print("what lies under the centre and the corners of each cell is that cell")
-
-
-def press(cell):
-    if actions(cell) != ["Press"]:
-        fail(f'the free cell "{name(cell)}" offers {actions(cell)}, not the press action')
-    cell.do_action(0)
-
-
-def play(cell, mark):
-    place = name(cell).rsplit(",", 1)[0]
-    press(cell)
-    wait_for(f'the announcement of "{place}, {mark}"', lambda: f"{place}, {mark}" in announced)
-    if actions(cell):
-        fail(f'the used cell "{name(cell)}" still offers {actions(cell)}')
-
-
-def message_box(app):
-    for window in children(app):
-        try:
-            texts = {name(node): node for node in descendants(window)}
-        except GLib.Error:  # gone while being read
-            continue
-        if "You Win!!" in texts:
-            return window, texts
-    return None
+    return cells, by_name["Player 1 score"]
 
 
 def main():
-    # The accessibility bus starts on the first question, and the registry with it; the game
-    # starts only once both answer, or under load it may look for the bus before it is there.
-    wait_for("the accessibility bus", lambda: Atspi.get_desktop(0) is not None)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    game = subprocess.Popen([sys.argv[1]], env=env)
+    reader = AtSpi(*sys.argv[2:]) if sys.argv[1] == "atspi" else Msaa(sys.argv[2:])
     try:
-        app = wait_for("the game on the accessibility bus", find_app, 30)
-        frame = wait_for("the window", lambda: next(
-            (node for node in children(app) if name(node) == "ZOR BEL KIN"), None))
-        listener = Atspi.EventListener.new(lambda event: announced.append(event.source.get_name()))
-        listener.register("object:property-change:accessible-name")
-        cells = check_tree(frame, sys.argv[2])
-        check_hits(frame, cells)
+        cells, score = check_tree(reader)
+        # X completes the top row.
+        played = []
+        for cell, mark in [(0, "X"), (3, "O"), (1, "X"), (4, "O"), (2, "X")]:
+            now = f"{PLACES[cell]}, {mark}"
+            reader.press(cells[cell].handle)
+            wait_for(f'the announcement of "{now}"', lambda: now in reader.heard())
+            if reader.told(cells[cell].handle) != f"push button\t{now}\tunavailable\t":
+                fail(f'the used cell is told as "{reader.told(cells[cell].handle)}"')
+            played.append(now)
+        cells_heard = [name for name in reader.heard() if name.split(",")[0] in PLACES]
+        if cells_heard != played:
+            fail(f"heard the cells {cells_heard}, not each of {played} once")
+        print("the press action plays a free cell, whose new name is announced once; "
+              "a used cell is unavailable and offers no action")
 
-        for cell, mark in [(0, "X"), (3, "O"), (1, "X"), (4, "O")]:
-            play(cells[cell], mark)
-        print("the press action plays a free cell, whose new name is announced; "
-              "a used cell offers no action")
-
-        press(cells[2])
-        box, texts = wait_for('the "You Win!!" box', lambda: message_box(app))
-        if box.get_name() != "ZORBELKIN" or texts.get("OK") is None:
-            fail(f'the box is "{box.get_name()}" with {sorted(texts)}, not "ZORBELKIN" with OK')
-        cells[5].do_action(0)
-        texts["OK"].do_action(0)
-        wait_for("the box to close", lambda: message_box(app) is None)
-        score = next(node for node in children(frame) if name(node) == "Player 1 score")
-        # Called through the interface: newer bindings give the accessible a get_text of its own,
-        # which returns the interface.
-        wait_for("player 1's score of 1", lambda: Atspi.Text.get_text(score, 0, -1) == "1")
-        if name(cells[5]) != "right, empty":
-            fail(f'a press while the box was open played a cell: "{name(cells[5])}"')
+        caption, texts = wait_for('the "You Win!!" box', reader.box)
+        if caption != "ZORBELKIN":
+            fail(f'the box is "{caption}" with {sorted(texts)}, not "ZORBELKIN"')
+        reader.press(cells[5].handle)
+        reader.dismiss()
+        wait_for("the box to close", lambda: reader.box() is None)
+        wait_for("player 1's score of 1", lambda: reader.value(score.handle) == "1")
+        if not reader.told(cells[5].handle).startswith("push button\tright, empty\t"):
+            fail(f'a press while the box was open played a cell: "{reader.told(cells[5].handle)}"')
         print('X completed the top row: "You Win!!" with OK, pressed; the score is 1; '
               "a press while the box was open did nothing")
     finally:
-        game.terminate()
-        game.wait(10)
+        reader.close()
     print("PASS: a screen reader can find and play the cells")
 
 
