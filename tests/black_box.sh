@@ -326,6 +326,7 @@ for size in "700 560:XXXXOOXOO" "300 250:XX-XO----"; do
     [ "$(pixel 160 90)" = "$line_colour" ] || fail "the grid line moved at $width x $height"
 done
 echo "resizing moved nothing"
+! xdotool search --onlyvisible --name '^Form2$' >/dev/null || fail "a window titled \"Form2\" shows"
 
 if [ "${game[0]}" = wine ]; then
     # The screen's density changes while the game runs: the same layout at the new scale, and a

@@ -22,7 +22,6 @@ private slots:
     void init();
     void cleanup();
 
-    void opensReadyForPlayerOneWithTheHolderHidden();
     void cellSharesTheHoldersPictureAndDrawsItSharp();
     void focusStartsOnNewGameAndTabsThroughTheScores();
     void winShowsModalMessageBeforeScoring();
@@ -50,28 +49,6 @@ void TestWindow::cleanup()
 {
     window_.reset();
     QCOMPARE(strayWindows(), QStringList());
-}
-
-void TestWindow::opensReadyForPlayerOneWithTheHolderHidden()
-{
-    ZorbelkinWindow& w = *window_;
-    QCOMPARE(w.windowTitle(), QStringLiteral("ZOR BEL KIN"));
-    for (CellIndex i = 0; i < cellCount; ++i)
-        QVERIFY(w.cellPictureHandle(i) == 0 && lbl1(w, i)->isEnabled());
-    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("1"));
-    QVERIFY(!textBox(w, "Txt1")->isEnabled());
-    QCOMPARE(textBox(w, "txt2")->text() + textBox(w, "txt3")->text(), QStringLiteral("00"));
-
-    const PictureHandle x = w.markPictureHandle(Mark::X);
-    const PictureHandle o = w.markPictureHandle(Mark::O);
-    QVERIFY(x != 0 && o != 0 && x != o);
-    QCOMPARE(w.markPictureHandle(Mark::Blank), PictureHandle{0});
-    QTest::mouseClick(newGameButton(w), Qt::LeftButton);
-    QCOMPARE(w.markPictureHandle(Mark::X), x);
-    const QList<Form2*> holders = w.findChildren<Form2*>();
-    QCOMPARE(holders.size(), 1);
-    QCOMPARE(holders[0]->windowTitle(), QStringLiteral("Form2"));
-    QVERIFY(!holders[0]->isVisible());
 }
 
 void TestWindow::focusStartsOnNewGameAndTabsThroughTheScores()
