@@ -14,61 +14,46 @@ class TestGame : public QObject {
     Q_OBJECT
 
 private slots:
-    void gameToAFullBoardFollowsTheRules();
-    void moveCompletingTwoLinesScoresTwice();
+    void gameFollowsTheRules_data();
+    void gameFollowsTheRules();
     void scoreBoxGainsOnePoint_data();
     void scoreBoxGainsOnePoint();
 };
 
-// One game to a full board, then "New Game" twice. A line is announced and scored in the move
-// that completes it, for the mover, and never again.
-void TestGame::gameToAFullBoardFollowsTheRules()
+void TestGame::gameFollowsTheRules_data()
 {
-    FakeView view;
-    view.assignPicture(0, Mark::X); // whatever the window held before
-    view.setCellEnabled(1, false);
-    view.texts = {"2", "0", "0"};
-    Game game(view);
-    game.Form_Load();
-    QCOMPARE(view.state(), QStringLiteral(".../.../... turn 1, 0 messages, scores 0|0"));
-
-    const std::pair<CellIndex, const char*> moves[] = {
-        {4, ".../.X./... turn 2, 0 messages, scores 0|0"},
-        {0, "O../.X./... turn 1, 0 messages, scores 0|0"},
-        {8, "O../.X./..X turn 2, 0 messages, scores 0|0"},
-        {2, "O.O/.X./..X turn 1, 0 messages, scores 0|0"},
-        {6, "O.O/.X./X.X turn 2, 0 messages, scores 0|0"},
-        {1, "OOO/.X./X.X turn 1, 1 messages, scores 0|1"},
-        {7, "OOO/.X./XXX turn 2, 2 messages, scores 1|1"},
-        {3, "OOO/OX./XXX turn 1, 2 messages, scores 1|1"},
-        {5, "OOO/OXX/XXX turn 2, 2 messages, scores 1|1"},
-    };
-    for (const auto& [cell, state] : moves) {
-        game.lbl1_Click(cell);
-        QCOMPARE(view.state(), QLatin1String(state));
-    }
-    QCOMPARE(view.messages, QStringList({"You Win!!", "You Win!!"}));
-
-    view.setText(TextBox::txt3, "typed");
-    game.Cmd3_Click();
-    game.Cmd3_Click();
-    game.lbl1_Click(0);
-    QCOMPARE(view.state(), QStringLiteral("X../.../... turn 2, 2 messages, scores 1|typed"));
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("seen");
+    QTest::newRow("a fresh board, X to move") << "" << ".../.../... turn 1, 0 messages, scores 5|0";
+    QTest::newRow("a line scores for the mover, in its move")
+        << "408261" << "OOO/.X./X.X turn 1, 1 messages, scores 5|1";
+    QTest::newRow("an old line never again")
+        << "408261735" << "OOO/OXX/XXX turn 2, 2 messages, scores 6|1";
+    QTest::newRow("one move completing two lines scores twice")
+        << "142538670" << "XXX/XOO/XOO turn 2, 2 messages, scores 7|0";
+    QTest::newRow("New Game keeps the scores, and X moves first")
+        << "408261735nn0" << "X../.../... turn 2, 2 messages, scores 6|1";
 }
 
-// X's last move completes the top row and the left column at once: two messages, two points,
-// and the turn passes as after any move.
-void TestGame::moveCompletingTwoLinesScoresTwice()
+// From a window that still shows an old game, with scores of 5 and 0: each move is a cell, or 'n'
+// for "New Game".
+void TestGame::gameFollowsTheRules()
 {
+    QFETCH(QString, moves);
+    QFETCH(QString, seen);
     FakeView view;
-    view.texts = {"", "5", "0"};
+    view.assignPicture(0, Mark::X);
+    view.setCellEnabled(1, false);
+    view.texts = {"2", "5", "0"};
     Game game(view);
     game.Form_Load();
-    for (const CellIndex cell : {1, 4, 2, 5, 3, 8, 6, 7})
-        game.lbl1_Click(cell);
-    QCOMPARE(view.state(), QStringLiteral(".XX/XOO/XOO turn 1, 0 messages, scores 5|0"));
-    game.lbl1_Click(0);
-    QCOMPARE(view.state(), QStringLiteral("XXX/XOO/XOO turn 2, 2 messages, scores 7|0"));
+    for (const QChar move : moves) {
+        if (move == u'n')
+            game.Cmd3_Click();
+        else
+            game.lbl1_Click(move.digitValue());
+    }
+    QCOMPARE(view.state(), seen);
 }
 
 void TestGame::scoreBoxGainsOnePoint_data()
