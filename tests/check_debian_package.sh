@@ -15,7 +15,6 @@ need lintian lintian
 need hardening-check devscripts
 need dpkg-deb dpkg
 need file file
-need appstreamcli appstream
 need_that "the package $package" "dpkg-dev (tools/setup.sh package builds it)" test -f "$package"
 
 in_scratch
@@ -24,17 +23,13 @@ echo "lintian --pedantic --display-info --display-experimental:"
 report=$(lintian --pedantic --display-info --display-experimental --show-overrides "$package" 2>&1 |
     grep -v '^running with root privileges' || true)
 # The one override the package may carry, with its reason: AppStream 1.0 asks for the homepage
-# that the project does not have yet. Where it is used, the metainfo must pass with that warning
-# made an information, and lintian must say nothing else.
+# that the project does not have yet. Lintian must say nothing else; that the metainfo fails for
+# nothing but the homepage, the installed tree's test checks.
 homepage_override='O: zorbelkin: appstream-metadata-validation-failed'
 tags=$(grep -v -e '^N: ' -e "^$homepage_override" <<<"$report" || true)
 [ -z "$tags" ] || fail "lintian: $report"
 if grep -q "^$homepage_override" <<<"$report"; then
     grep -q '^N: .*no public home' <<<"$report" || fail "the override gives no reason: $report"
-    dpkg-deb -x "$package" "$scratch/override"
-    appstreamcli validate --no-net --override=url-homepage-missing=info \
-        "$scratch"/override/usr/share/metainfo/*.xml >/dev/null ||
-        fail "the metainfo fails for more than its homepage"
     echo "  only the override for the homepage that the project does not have yet"
 else
     echo "  no tags"

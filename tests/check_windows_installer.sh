@@ -13,9 +13,6 @@ installer=${1:?installer}
 version=${2:?version}
 developers=${3:?publisher}
 
-need Xvfb xvfb
-need xdpyinfo x11-utils
-need xdotool xdotool
 need_that "the installer" "nsis (tools/setup.sh windows builds it)" test -f "$installer"
 
 on_display
