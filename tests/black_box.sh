@@ -171,6 +171,14 @@ check_mark_margin() {
     echo "$1: a marked cell's margin is the board's colour, $2"
 }
 
+# stop_game: ends the game, and under Wine waits until its server has let it go.
+stop_game() {
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+    [ "${game[0]}" != wine ] || wineserver --wait
+}
+
 # look NAME BOARD START...: starts the game with START..., checks its turn digit and, unless BOARD
 # is "-", that a marked cell lies on a board of that colour; then ends the game.
 look() {
@@ -179,10 +187,7 @@ look() {
     "$@"
     check_turn_digit "$name"
     [ "$board" = - ] || check_mark_margin "$name" "$board"
-    kill "$game_pid"
-    wait "$game_pid" 2>/dev/null || true
-    game_pid=
-    [ "${game[0]}" != wine ] || wineserver --wait
+    stop_game
 }
 
 # kde_look WINDOW_TEXT WINDOW BUTTON VIEW_TEXT VIEW SELECTION SELECTED_TEXT: the game in Qt's own
@@ -208,22 +213,23 @@ wine_look() {
     start_game "${game[@]}"
 }
 
-if [ "$scenario" = looks ] && [ "${game[0]}" != wine ]; then
-    look "default style" - start_game "${game[@]}"
-    look "Windows style" - start_game "${game[@]}" -style windows
-    look "dark palette" 252,252,252 kde_look 252,252,252 49,54,59 49,54,59 252,252,252 35,38,41 \
-        61,174,233 252,252,252
-    look "pale yellow selected text" 255,232,144 kde_look 35,38,41 239,240,241 252,252,252 \
-        35,38,41 252,252,252 61,174,233 255,232,144
-elif [ "$scenario" = looks ]; then
-    look "Wine's colours" - wine_look
-    look "classic colours" - wine_look "ButtonFace=192 192 192" "GrayText=128 128 128" \
-        "Window=255 255 255" "WindowText=0 0 0" "TitleText=255 255 255"
-    look "pale yellow title text" 255,232,144 wine_look "TitleText=255 232 144"
-    look "dark colours" 249,249,249 wine_look "ButtonFace=45 45 48" "GrayText=96 96 96" \
-        "Window=30 30 30" "WindowText=240 240 240" "ButtonText=240 240 240" "TitleText=249 249 249"
-fi
 if [ "$scenario" = looks ]; then
+    if [ "${game[0]}" != wine ]; then
+        look "default style" - start_game "${game[@]}"
+        look "Windows style" - start_game "${game[@]}" -style windows
+        look "dark palette" 252,252,252 kde_look 252,252,252 49,54,59 49,54,59 252,252,252 \
+            35,38,41 61,174,233 252,252,252
+        look "pale yellow selected text" 255,232,144 kde_look 35,38,41 239,240,241 252,252,252 \
+            35,38,41 252,252,252 61,174,233 255,232,144
+    else
+        look "Wine's colours" - wine_look
+        look "classic colours" - wine_look "ButtonFace=192 192 192" "GrayText=128 128 128" \
+            "Window=255 255 255" "WindowText=0 0 0" "TitleText=255 255 255"
+        look "pale yellow title text" 255,232,144 wine_look "TitleText=255 232 144"
+        look "dark colours" 249,249,249 wine_look "ButtonFace=45 45 48" "GrayText=96 96 96" \
+            "Window=30 30 30" "WindowText=240 240 240" "ButtonText=240 240 240" \
+            "TitleText=249 249 249"
+    fi
     echo "PASS: the turn digit reads and marks lie on the board in every look"
     exit 0
 fi
@@ -350,7 +356,5 @@ if [ "${game[0]}" = wine ]; then
     echo "a change of the system colours recolours the board and its lines at once"
 fi
 
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null || true
-game_pid=
+stop_game
 echo "PASS: played on a real X display"

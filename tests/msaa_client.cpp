@@ -124,7 +124,6 @@ std::string at(IAccessible* board, POINT p)
 
 void answer(IAccessible* board, const std::string& command, long argument, long second)
 {
-    const HWND box = FindWindowW(nullptr, L"ZORBELKIN");
     if (command == "table") {
         for (const std::string& line : zorbelkin::toldOnFreshBoard())
             std::cout << line << '\n';
@@ -147,11 +146,11 @@ void answer(IAccessible* board, const std::string& command, long argument, long 
         deliverEvents();
         for (const std::string& name : std::exchange(heard, {}))
             std::cout << name << '\n';
-    } else if (command == "box" && box) {
+    } else if (const HWND box = FindWindowW(nullptr, L"ZORBELKIN"); box && command == "box") {
         wchar_t said[64]{};
         GetDlgItemTextW(box, 0xFFFF, said, 64);
         std::cout << "ZORBELKIN\t" << narrow(said) << '\n';
-    } else if (command == "dismiss" && box) {
+    } else if (box && command == "dismiss") {
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     std::cout << ".\n" << std::flush;

@@ -98,10 +98,12 @@ class AtSpi:
         offered = " ".join(action for action in actions if action != self.QT_FOCUS_ACTION)
         return f"{role}\t{self.name(node)}\t{enabled}{focusable}\t{offered}"
 
+    def place(self, node):
+        box = node.get_extents(self.atspi.CoordType.SCREEN)
+        return box.x, box.y, box.width, box.height
+
     def controls(self):
-        screen = self.atspi.CoordType.SCREEN
-        return [Control(self.told(node), self.name(node),
-                        (lambda b: (b.x, b.y, b.width, b.height))(node.get_extents(screen)), node)
+        return [Control(self.told(node), self.name(node), self.place(node), node)
                 for node in self.children(self.frame)]
 
     def at(self, x, y):
