@@ -8,6 +8,6 @@ set -euo pipefail
 need clang-format-19 clang-format-19
 need git git
 cd "${1:?source dir}"
-git rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: not a git checkout"; exit 77; }
+need_that "a git checkout of the tree" "git, and a clone of the tree" git rev-parse --git-dir
 tools/format.sh --check || fail "run tools/format.sh to format the sources"
 echo "PASS: $(git ls-files -- '*.h' '*.cpp' | wc -l) files follow .clang-format"

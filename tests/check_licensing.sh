@@ -9,7 +9,7 @@ set -euo pipefail
 need reuse reuse
 need git git
 cd "${1:?source dir}"
-git rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: not a git checkout"; exit 77; }
+need_that "a git checkout of the tree" "git, and a clone of the tree" git rev-parse --git-dir
 report=$(reuse lint 2>&1) || fail "reuse lint: $report"
 sed -n '/^# SUMMARY/,$p' <<<"$report"
 echo "PASS: every file carries its copyright and licence"

@@ -14,7 +14,7 @@ artefacts=("$@")
 
 need git git
 cd "$source"
-git rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: not a git checkout"; exit 77; }
+need_that "a git checkout of the tree" "git, and a clone of the tree" git rev-parse --git-dir
 for artefact in "${artefacts[@]}"; do
     need_that "$artefact" "the tools of the $workflow workflow (tools/setup.sh test builds it)" \
         test -f "$artefact"
