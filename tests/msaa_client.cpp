@@ -12,8 +12,9 @@
 //   press ID the child's default action
 //   value ID the child's value
 //   heard    the names announced since the last time asked, a line each
-//   box      the caption and the text of the open message box, if any
-//   dismiss  presses OK on the open message box
+//   box      the caption of the message box open over the game, if any, and the texts of its
+//            controls, apart by tabs
+//   dismiss  presses OK on that box
 
 #include "spokentable.h"
 
@@ -22,6 +23,7 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <cwchar>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -122,7 +124,32 @@ std::string at(IAccessible* board, POINT p)
                 : "nothing");
 }
 
-void answer(IAccessible* board, const std::string& command, long argument, long second)
+std::string windowText(HWND window)
+{
+    wchar_t said[64]{};
+    GetWindowTextW(window, said, 64);
+    return narrow(said);
+}
+
+// The message box open over the game: a visible dialog of the game's thread.
+HWND openBox(HWND game)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(game, nullptr),
+        [](HWND window, LPARAM found) {
+            wchar_t kind[8]{};
+            GetClassNameW(window, kind, 8);
+            if (!IsWindowVisible(window) || std::wcscmp(kind, L"#32770") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+void answer(HWND game, IAccessible* board, const std::string& command, long argument, long second)
 {
     if (command == "table") {
         for (const std::string& line : zorbelkin::toldOnFreshBoard())
@@ -146,10 +173,16 @@ void answer(IAccessible* board, const std::string& command, long argument, long 
         deliverEvents();
         for (const std::string& name : std::exchange(heard, {}))
             std::cout << name << '\n';
-    } else if (const HWND box = FindWindowW(nullptr, L"ZORBELKIN"); box && command == "box") {
-        wchar_t said[64]{};
-        GetDlgItemTextW(box, 0xFFFF, said, 64);
-        std::cout << "ZORBELKIN\t" << narrow(said) << '\n';
+    } else if (const HWND box = openBox(game); box && command == "box") {
+        std::cout << windowText(box);
+        EnumChildWindows(
+            box,
+            [](HWND control, LPARAM) {
+                std::cout << '\t' << windowText(control);
+                return TRUE;
+            },
+            0);
+        std::cout << '\n';
     } else if (box && command == "dismiss") {
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
@@ -182,7 +215,7 @@ int main()
         std::string command;
         long argument = 0, second = 0;
         words >> command >> argument >> second;
-        answer(board.Get(), command, argument, second);
+        answer(window, board.Get(), command, argument, second);
     }
     UnhookWinEvent(hook);
     CoUninitialize();
