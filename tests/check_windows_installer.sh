@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
-# Installs the Windows installer silently under Wine on a private Xvfb display: the program, its
-# licence and the notices of what is linked into it, and its Start-menu shortcut exist; Add/Remove
-# Programs learns the version, publisher, place, size and how to uninstall quietly; the installed
-# program starts; an older installation is replaced and a newer one refused; and a silent
-# uninstall removes it all.
-# Usage: check_windows_installer.sh INSTALLER.exe VERSION DEVELOPERS
+# Installs the Windows installer silently under Wine on a private Xvfb display: its Start-menu
+# shortcut exists, Add/Remove Programs learns the version, and the installed program starts; an
+# older installation is replaced and a newer one refused; and a silent uninstall removes it all.
+# Usage: check_windows_installer.sh INSTALLER.exe VERSION
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
 installer=${1:?installer}
 version=${2:?version}
-developers=${3:?publisher}
 
 need_that "the installer" "nsis (tools/setup.sh windows builds it)" test -f "$installer"
 
@@ -34,30 +31,9 @@ run_installer() {
 }
 
 run_installer || fail "the installer failed"
-for file in zorbelkin.exe LICENSE.txt notices/mingw-w64-runtime-and-winpthreads.txt \
-    notices/gcc-runtime.txt notices/GPL-3.txt; do
-    [ -f "$program_files/$file" ] || fail "no $file in $program_files"
-done
-grep -q 'Permission is hereby granted' "$program_files/LICENSE.txt" || fail "LICENSE.txt is not MIT"
-grep -q 'winpthreads' "$program_files/notices/mingw-w64-runtime-and-winpthreads.txt" ||
-    fail "no notice for winpthreads"
-grep -q 'GCC RUNTIME LIBRARY EXCEPTION' "$program_files/notices/gcc-runtime.txt" ||
-    fail "no notice for the GCC runtime and its exception"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
-echo "installed: the program, its licence and notices, and its Start-menu shortcut"
-
 [ "$(registered DisplayVersion)" = "$version" ] || fail "version $version is not registered"
-[ "$(registered Publisher)" = "$developers" ] || fail "the publisher is \"$(registered Publisher)\""
-[ "$(registered InstallLocation)" = 'C:\Program Files\ZORBELKIN' ] ||
-    fail "the place is \"$(registered InstallLocation)\""
-[ "$(registered QuietUninstallString)" = '"C:\Program Files\ZORBELKIN\Uninstall.exe" /S' ] ||
-    fail "the quiet uninstall command is \"$(registered QuietUninstallString)\""
-# EstimatedSize is in KiB, rounded down: the bytes of the files installed.
-size=$(($(registered EstimatedSize)))
-actual=$((($(find "$program_files" -type f -printf '%s+')0) / 1024))
-[ "$size" -eq "$actual" ] ||
-    fail "the estimated size is $size KiB for $actual KiB of files"
-echo "Add/Remove Programs: $version by $developers, $size KiB, with a quiet uninstall command"
+echo "installed version $version, with its Start-menu shortcut"
 
 start_game wine "$program_files/zorbelkin.exe"
 kill "$game_pid"

@@ -3,8 +3,9 @@
 
 #pragma once
 
-#include "boardstate.h"
+#include "gameview.h"
 
+#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -34,9 +35,25 @@ public:
     }
     void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
 
+    // What a player can tell of the game, as one line: the board as three rows split by '/', with
+    // 'X' or 'O' on a used cell, '.' on a free blank cell, '#' on a used blank one, and 'x' or 'o'
+    // for a mark on a cell that is still free; then whose turn it is, the messages so far and the
+    // two scores.
     QString state() const
     {
-        return stateOf(*this, [this](CellIndex cell) { return free[cell]; }, messages.size());
+        QString board;
+        for (CellIndex cell = 0; cell < cellCount; ++cell) {
+            QChar mark = cells[cell] == handles[1] ? u'X' : cells[cell] == handles[2] ? u'O' : u'.';
+            if (mark == u'.' && !free[cell])
+                mark = u'#';
+            else if (mark != u'.' && free[cell])
+                mark = mark.toLower();
+            board += (cell > 0 && cell % 3 == 0 ? QStringLiteral("/") : QString()) + mark;
+        }
+        return QStringLiteral("%1 turn %2, %3 messages, scores %4|%5")
+            .arg(board, QString::fromStdString(texts[0]))
+            .arg(messages.size())
+            .arg(QString::fromStdString(texts[1]), QString::fromStdString(texts[2]));
     }
 
     std::array<PictureHandle, cellCount> cells{};

@@ -4,7 +4,6 @@
 #include "windowtesting.h"
 
 #include "application.h"
-#include "form2.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -22,7 +21,6 @@ private slots:
     void init();
     void cleanup();
 
-    void cellSharesTheHoldersPictureAndDrawsItSharp();
     void focusStartsOnNewGameAndTabsThroughTheScores();
     void winShowsModalMessageBeforeScoring();
     void boardFollowsTheDesktopsColoursWhileItRuns();
@@ -73,25 +71,6 @@ void TestWindow::focusStartsOnNewGameAndTabsThroughTheScores()
         turns += w.text(TextBox::Txt1);
     }
     QCOMPARE(turns, std::string("112"));
-}
-
-void TestWindow::cellSharesTheHoldersPictureAndDrawsItSharp()
-{
-    ZorbelkinWindow& w = *window_;
-    w.assignPicture(5, Mark::X);
-    const std::shared_ptr<const Picture>& shown = Img1(w, 5)->picture();
-    QCOMPARE(shown.get(), w.findChild<Form2*>()->picture(Mark::X).get());
-    QCOMPARE(w.cellPictureHandle(5), w.markPictureHandle(Mark::X));
-    QCOMPARE(shown->size(), QSize(64, 64));
-    QCOMPARE(shown->renditionFor(Img1(w, 5)->size()).devicePixelRatio(), 4.0);
-    const QPoint besideTheLetter(42, 49); // teal panel, left of the letter, at 113 x 105
-    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(besideTheLetter),
-             QColor(0, 132, 132));
-
-    w.assignPicture(5, Mark::Blank);
-    QCOMPARE(w.cellPictureHandle(5), PictureHandle{0});
-    QCOMPARE(w.grab(Img1(w, 5)->geometry()).toImage().pixelColor(besideTheLetter),
-             w.palette().color(QPalette::Window));
 }
 
 void TestWindow::winShowsModalMessageBeforeScoring()

@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream
-    clang-format-19 git valgrind file reuse lintian devscripts man-db diffoscope-minimal
-    openbox weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
+    clang-format-19 git file reuse lintian devscripts man-db diffoscope-minimal
+    weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}")
 package_packages=(file appstream)
 # The arm64 program is built with Debian's cross compiler against arm64's own Qt packages, with
