@@ -43,17 +43,21 @@ public:
     {
         QString board;
         for (CellIndex cell = 0; cell < cellCount; ++cell) {
-            QChar mark = cells[cell] == handles[1] ? u'X' : cells[cell] == handles[2] ? u'O' : u'.';
+            const PictureHandle shown = cells[cell];
+            QChar mark = shown == markPictureHandle(Mark::X)   ? u'X'
+                         : shown == markPictureHandle(Mark::O) ? u'O'
+                                                               : u'.';
             if (mark == u'.' && !free[cell])
                 mark = u'#';
             else if (mark != u'.' && free[cell])
                 mark = mark.toLower();
             board += (cell > 0 && cell % 3 == 0 ? QStringLiteral("/") : QString()) + mark;
         }
+        const auto shownText = [this](TextBox box) { return QString::fromStdString(text(box)); };
         return QStringLiteral("%1 turn %2, %3 messages, scores %4|%5")
-            .arg(board, QString::fromStdString(texts[0]))
+            .arg(board, shownText(TextBox::Txt1))
             .arg(messages.size())
-            .arg(QString::fromStdString(texts[1]), QString::fromStdString(texts[2]));
+            .arg(shownText(TextBox::txt2), shownText(TextBox::txt3));
     }
 
     std::array<PictureHandle, cellCount> cells{};
