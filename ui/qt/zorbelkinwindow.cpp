@@ -96,9 +96,15 @@ PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
     return handleOf(form2().picture(mark));
 }
 
+// A new game blanks every cell, most of them blank already: only a cell that changes is drawn
+// again and renamed, so a screen reader hears only real changes.
 void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
 {
-    controls_(mainRow::Img1, cell).setPicture(form2().picture(mark));
+    ImageControl& image = controls_(mainRow::Img1, cell);
+    const std::shared_ptr<const Picture>& picture = form2().picture(mark);
+    if (picture == image.picture())
+        return;
+    image.setPicture(picture);
     // The cell's spoken name follows its mark: a listening screen reader is told.
     QAccessibleEvent renamed(&controls_(mainRow::lbl1, cell), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
