@@ -4,7 +4,7 @@
 #include "picture.h"
 
 #include "looks.h"
-#include "pngheader.h"
+#include "markpicture.h"
 
 #include <QFile>
 #include <QIconEngine>
@@ -15,23 +15,16 @@
 namespace zorbelkin {
 namespace {
 
-PictureHandle nextHandle()
-{
-    static PictureHandle last = 0;
-    return ++last;
-}
-
 QString fourTimesPath(const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(u'.');
     return path.left(dot) + QStringLiteral("@4x") + path.mid(dot);
 }
 
-PixelSize pixelSize(const QString& path)
+QByteArray fileStart(const QString& path)
 {
     QFile file(path);
-    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
-    return pngPixelSize(std::string_view(start.constData(), start.size()), path.toStdString());
+    return file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
 }
 
 class PictureIconEngine : public QIconEngine {
@@ -89,12 +82,14 @@ QPixmap onGround(QImage image, QColor ground)
 std::shared_ptr<const Picture> Picture::load(const QString& path)
 {
     const QString large = fourTimesPath(path);
-    const PixelSize smallPixels = pixelSize(path);
-    const PixelSize largePixels = pixelSize(large);
-    checkFourTimes(smallPixels, path.toStdString(), largePixels, large.toStdString());
-    const QSize size(smallPixels.width, smallPixels.height);
+    const QByteArray smallStart = fileStart(path);
+    const QByteArray largeStart = fileStart(large);
+    const MarkPicture read = readMarkPicture(
+        std::string_view(smallStart.constData(), smallStart.size()), path.toStdString(),
+        std::string_view(largeStart.constData(), largeStart.size()), large.toStdString());
+    const QSize size(read.size.width, read.size.height);
     std::vector<Rendition> renditions{{path, size, {}, {}, {}}, {large, size * 4, {}, {}, {}}};
-    return std::shared_ptr<const Picture>(new Picture(nextHandle(), size, std::move(renditions)));
+    return std::shared_ptr<const Picture>(new Picture(read.handle, size, std::move(renditions)));
 }
 
 Picture::Picture(PictureHandle handle, QSize size, std::vector<Rendition> renditions)

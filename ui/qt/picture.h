@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "gameview.h"
+#include "markpicture.h"
 
 #include <QColor>
 #include <QIcon>
@@ -53,11 +53,5 @@ private:
 // An icon of the picture at its own size. Nothing is decoded until a size is asked for, which the
 // window system may never do.
 QIcon iconOf(std::shared_ptr<const Picture> picture);
-
-// The handle of a picture an image control may hold; no picture is the blank one, handle 0.
-inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)
-{
-    return picture ? picture->handle() : 0;
-}
 
 } // namespace zorbelkin

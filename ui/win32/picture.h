@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "gameview.h"
-#include "pngheader.h"
+#include "markpicture.h"
 #include "winapi.h"
 
 #include <cstdint>
@@ -36,22 +35,16 @@ public:
     void draw(HDC dc, const RECT& target, Rgb ground) const;
 
 private:
-    Picture(PictureHandle handle, std::string largeResource, PixelSize size);
+    Picture(MarkPicture read, std::string largeResource);
     void scaleTo(int width, int height, Rgb ground) const;
 
     PictureHandle handle_;
-    std::string largeResource_;
     PixelSize size_;
+    std::string largeResource_;
     mutable std::vector<std::uint32_t> large_; // BGRA, decoded on first use
-    mutable PixelSize largeSize_;
-    mutable HBITMAP scaled_ = nullptr; // the last size and ground drawn
+    mutable HBITMAP scaled_ = nullptr;         // the last size and ground drawn
     mutable PixelSize scaledSize_;
     mutable COLORREF scaledGround_ = 0;
 };
-
-inline PictureHandle handleOf(const std::shared_ptr<const Picture>& picture)
-{
-    return picture ? picture->handle() : 0;
-}
 
 } // namespace zorbelkin

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "pngheader.h"
+#include "markpicture.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -18,8 +18,6 @@ std::uint32_t bigEndian(std::string_view bytes)
     return value;
 }
 
-} // namespace
-
 PixelSize pngPixelSize(std::string_view start, std::string_view what)
 {
     // The signature, then the length and type of the header chunk that must come first.
@@ -34,12 +32,17 @@ PixelSize pngPixelSize(std::string_view start, std::string_view what)
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
-void checkFourTimes(PixelSize small, std::string_view smallName, PixelSize large,
-                    std::string_view largeName)
+} // namespace
+
+MarkPicture readMarkPicture(std::string_view smallStart, std::string_view smallName,
+                            std::string_view largeStart, std::string_view largeName)
 {
-    if (large != PixelSize{small.width * 4, small.height * 4})
+    static PictureHandle lastHandle = 0;
+    const PixelSize small = pngPixelSize(smallStart, smallName);
+    if (pngPixelSize(largeStart, largeName) != PixelSize{small.width * 4, small.height * 4})
         throw std::runtime_error(std::string(largeName) + " is not four times " +
                                  std::string(smallName));
+    return {++lastHandle, small};
 }
 
 } // namespace zorbelkin
