@@ -56,12 +56,11 @@ std::vector<Member> membersOf(const ControlRow& row, int dotsPerInch)
     if (!row.cellArray) {
         const PixelRect rect = row.kind == ControlKind::Line ? lineRect(row, dotsPerInch)
                                                              : toPixels(row.twips, dotsPerInch);
-        return {{row.name, rect, row.tabPosition}};
+        return {{row.name, rect}};
     }
     std::vector<Member> members;
     for (CellIndex i = 0; i < cellCount; ++i)
-        members.push_back({arrayMemberName(row.name, i), toPixels(cellRect(i), dotsPerInch),
-                           row.tabPosition == noTab ? noTab : row.tabPosition + i});
+        members.push_back({arrayMemberName(row.name, i), toPixels(cellRect(i), dotsPerInch)});
     return members;
 }
 

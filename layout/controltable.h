@@ -18,6 +18,13 @@ namespace zorbelkin {
 
 enum class ControlKind { Label, TextBox, Button, Image, Line };
 
+// Pictures and grid lines: drawn beneath the rest, passed by a click, and not told of to a screen
+// reader.
+constexpr bool isDecoration(ControlKind kind)
+{
+    return kind == ControlKind::Image || kind == ControlKind::Line;
+}
+
 // What sets a control apart from its kind's defaults. The titles' ground, the colour of title bar
 // text, is the whole board's (see boardColours), so it needs no look of its own.
 enum Look : unsigned {
@@ -148,7 +155,6 @@ std::vector<MemberRef> focusOrder(const WindowDescription& description);
 struct Member {
     std::string name; // "Txt1", or "lbl1(4)" for member 4 of an array
     PixelRect rect;
-    int tabPosition;
 };
 
 // The one control of a row, or the nine of a cell array, at dotsPerInch. A line's rectangle is

@@ -4,6 +4,7 @@
 #include "spoken.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace zorbelkin {
 
@@ -16,7 +17,7 @@ std::string cellSpokenName(CellIndex cell, Mark mark)
     return std::string(places.at(cell)) + ", " + shown;
 }
 
-std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark)
+Spoken spokenControl(const ControlRow& row, int member, bool enabled, Mark mark)
 {
     switch (row.kind) {
     case ControlKind::TextBox:
@@ -29,9 +30,9 @@ std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enab
         return Spoken{SpokenRole::StaticText, row.text, false};
     case ControlKind::Image:
     case ControlKind::Line:
-        break; // decoration
+        break;
     }
-    return std::nullopt;
+    throw std::logic_error(std::string("decoration is not told of: ") + row.name);
 }
 
 } // namespace zorbelkin

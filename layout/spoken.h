@@ -6,7 +6,6 @@
 #include "controltable.h"
 #include "gameview.h"
 
-#include <optional>
 #include <string>
 
 namespace zorbelkin {
@@ -19,12 +18,6 @@ std::string cellSpokenName(CellIndex cell, Mark mark);
 // A used cell offers none.
 inline constexpr const char* pressActionName = "Press";
 
-// Pictures and grid lines: a screen reader is not told of them, and a click passes them by.
-constexpr bool isDecoration(ControlKind kind)
-{
-    return kind == ControlKind::Image || kind == ControlKind::Line;
-}
-
 enum class SpokenRole { StaticText, PushButton, Text };
 
 // What a screen reader is told of one control of a window.
@@ -35,13 +28,14 @@ struct Spoken {
 };
 
 // What a screen reader is told of member (0 for a row of one control, the cell for a cell array)
-// of row, while the control is enabled or not; mark is what a cell shows. Decoration is not told
-// of: none. Cells are push buttons named by place and mark, pressable while free; text boxes carry
-// their row's spoken name; the button and the labels their text. A disabled control is told of
-// as unavailable, and only controls in the tab order as focusable.
+// of row, which is no decoration, while the control is enabled or not; mark is what a cell shows.
+// Cells are push buttons named by place and mark, pressable while free; text boxes carry their
+// row's spoken name; the button and the labels their text. A disabled control is told of as
+// unavailable, and only controls in the tab order as focusable. Throws std::logic_error for
+// decoration.
 // What a platform forces: on Linux the text boxes and the button keep Qt's own objects, which
 // answer with these roles and names but add Qt's "SetFocus" action to each control that takes the
 // focus; Active Accessibility has one default action per object.
-std::optional<Spoken> spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
+Spoken spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
 
 } // namespace zorbelkin

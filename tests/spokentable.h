@@ -25,19 +25,19 @@ inline std::vector<std::string> toldOnFreshBoard()
     for (std::size_t r = 0; r < window.controls.size(); ++r) {
         const ControlRow& row = window.controls[r];
         for (int member = 0; member < (row.cellArray ? cellCount : 1); ++member) {
-            const bool enabled = !(row.looks & Disabled);
-            const std::optional<Spoken> told = spokenControl(row, member, enabled, Mark::Blank);
-            if (!told)
+            if (isDecoration(row.kind))
                 continue;
+            const bool enabled = !(row.looks & Disabled);
+            const Spoken told = spokenControl(row, member, enabled, Mark::Blank);
             const bool focusable = std::ranges::any_of(
                 focus, [&](MemberRef f) { return f.row == r && f.member == member; });
-            const char* role = told->role == SpokenRole::PushButton ? "push button"
-                               : told->role == SpokenRole::Text     ? "text"
-                                                                    : "static text";
-            lines.push_back(std::string(role) + '\t' + told->name + '\t' +
+            const char* role = told.role == SpokenRole::PushButton ? "push button"
+                               : told.role == SpokenRole::Text     ? "text"
+                                                                   : "static text";
+            lines.push_back(std::string(role) + '\t' + told.name + '\t' +
                             (enabled ? "enabled" : "unavailable") +
                             (focusable ? " focusable" : "") + '\t' +
-                            (told->pressable ? pressActionName : ""));
+                            (told.pressable ? pressActionName : ""));
         }
     }
     return lines;

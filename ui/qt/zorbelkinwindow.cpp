@@ -128,7 +128,7 @@ void ZorbelkinWindow::setText(TextBox box, const std::string& text)
 std::optional<Spoken> ZorbelkinWindow::spoken(const QWidget& control) const
 {
     const std::optional<MemberRef> found = controls_.find(&control);
-    if (!found)
+    if (!found || isDecoration(mainWindowRows[found->row].kind))
         return std::nullopt;
     const ControlRow& row = mainWindowRows[found->row];
     const auto cell = static_cast<CellIndex>(found->member);

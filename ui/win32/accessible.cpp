@@ -19,13 +19,9 @@ VARIANT childVariant(long id)
     return v;
 }
 
-// The client area of window, in screen coordinates.
-RECT clientOnScreen(HWND window)
+bool isSelf(const VARIANT& child)
 {
-    RECT rect{};
-    GetClientRect(window, &rect);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
 } // namespace
@@ -102,15 +98,23 @@ std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRE
     return controls[static_cast<std::size_t>(child.lVal) - 1];
 }
 
-HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
+template<typename... Parameters, typename... Arguments>
+HRESULT
+AccessibleWindow::askStandard(HRESULT (STDMETHODCALLTYPE IAccessible::*question)(Parameters...),
+                              Arguments... arguments) const
 {
-    if (!parent)
-        return E_POINTER;
-    *parent = nullptr;
     if (!window_)
         return E_FAIL;
-    return accessibleObjectFromWindow(window_->spokenHwnd(), static_cast<DWORD>(OBJID_WINDOW),
-                                      IID_IDispatch, reinterpret_cast<void**>(parent));
+    if (!standard_ &&
+        FAILED(createStdAccessibleObject(window_->spokenHwnd(), OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(standard_.GetAddressOf()))))
+        return E_FAIL;
+    return (standard_.Get()->*question)(arguments...);
+}
+
+HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
+{
+    return askStandard(&IAccessible::get_accParent, parent);
 }
 
 HRESULT AccessibleWindow::get_accChildCount(long* count)
@@ -134,16 +138,20 @@ HRESULT AccessibleWindow::get_accChild(VARIANT child, IDispatch** object)
     return FAILED(result) ? result : S_FALSE;
 }
 
-HRESULT AccessibleWindow::text(const VARIANT& child, BSTR* text, const PickText& pick) const
+HRESULT AccessibleWindow::text(
+    const VARIANT& child, BSTR* text, TextQuestion question,
+    const std::function<std::optional<std::wstring>(const SpokenControl&)>& pick) const
 {
     if (!text)
         return E_POINTER;
     *text = nullptr;
+    if (isSelf(child))
+        return askStandard(question, child, text);
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
-    const std::optional<std::wstring> picked = pick(spoken);
+    const std::optional<std::wstring> picked = pick(*spoken);
     if (!picked)
         return DISP_E_MEMBERNOTFOUND;
     *text = allocBstr(*picked);
@@ -152,18 +160,15 @@ HRESULT AccessibleWindow::text(const VARIANT& child, BSTR* text, const PickText&
 
 HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name)
 {
-    return text(child, name, [this](const std::optional<SpokenControl>& spoken) {
-        return spoken ? spoken->name : windowText(window_->spokenHwnd());
-    });
+    return text(child, name, &IAccessible::get_accName,
+                [](const SpokenControl& spoken) { return spoken.name; });
 }
 
 // A text box's value is its text.
 HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value)
 {
-    return text(child, value,
-                [](const std::optional<SpokenControl>& spoken) -> std::optional<std::wstring> {
-                    return spoken ? spoken->value : std::nullopt;
-                });
+    return text(child, value, &IAccessible::get_accValue,
+                [](const SpokenControl& spoken) { return spoken.value; });
 }
 
 HRESULT AccessibleWindow::get_accDescription(VARIANT, BSTR* description)
@@ -173,43 +178,33 @@ HRESULT AccessibleWindow::get_accDescription(VARIANT, BSTR* description)
     return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT AccessibleWindow::number(const VARIANT& child, VARIANT* number,
-                                 const PickNumber& pick) const
+HRESULT AccessibleWindow::number(const VARIANT& child, VARIANT* number, NumberQuestion question,
+                                 const std::function<long(const SpokenControl&)>& pick) const
 {
     if (!number)
         return E_POINTER;
     *number = emptyVariant();
+    if (isSelf(child))
+        return askStandard(question, child, number);
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
     number->vt = VT_I4;
-    number->lVal = pick(spoken);
+    number->lVal = pick(*spoken);
     return S_OK;
 }
 
 HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role)
 {
-    return number(child, role, [](const std::optional<SpokenControl>& spoken) {
-        return spoken ? spoken->role : ROLE_SYSTEM_CLIENT;
-    });
+    return number(child, role, &IAccessible::get_accRole,
+                  [](const SpokenControl& spoken) { return spoken.role; });
 }
 
 HRESULT AccessibleWindow::get_accState(VARIANT child, VARIANT* state)
 {
-    return number(child, state, [this](const std::optional<SpokenControl>& spoken) {
-        if (spoken)
-            return spoken->state;
-        const HWND hwnd = window_->spokenHwnd();
-        long flags = 0;
-        if (!IsWindowEnabled(hwnd))
-            flags |= STATE_SYSTEM_UNAVAILABLE;
-        if (!IsWindowVisible(hwnd))
-            flags |= STATE_SYSTEM_INVISIBLE;
-        if (GetFocus() == hwnd)
-            flags |= STATE_SYSTEM_FOCUSED;
-        return flags;
-    });
+    return number(child, state, &IAccessible::get_accState,
+                  [](const SpokenControl& spoken) { return spoken.state; });
 }
 
 HRESULT AccessibleWindow::get_accHelp(VARIANT, BSTR* help)
@@ -268,9 +263,9 @@ HRESULT AccessibleWindow::get_accSelection(VARIANT* selected)
 
 HRESULT AccessibleWindow::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    return text(child, action,
-                [](const std::optional<SpokenControl>& spoken) -> std::optional<std::wstring> {
-                    if (!spoken || !spoken->pressable)
+    return text(child, action, &IAccessible::get_accDefaultAction,
+                [](const SpokenControl& spoken) -> std::optional<std::wstring> {
+                    if (!spoken.pressable)
                         return std::nullopt;
                     return wide(pressActionName);
                 });
@@ -286,11 +281,13 @@ HRESULT AccessibleWindow::accLocation(long* left, long* top, long* width, long* 
 {
     if (!left || !top || !width || !height)
         return E_POINTER;
+    if (isSelf(child))
+        return askStandard(&IAccessible::accLocation, left, top, width, height, child);
     HRESULT result;
     const std::optional<SpokenControl> spoken = control(child, result);
     if (FAILED(result))
         return result;
-    const RECT rect = spoken ? spoken->place : clientOnScreen(window_->spokenHwnd());
+    const RECT rect = spoken->place;
     *left = rect.left;
     *top = rect.top;
     *width = rect.right - rect.left;
@@ -312,13 +309,12 @@ HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
     *child = emptyVariant();
     if (!window_)
         return E_FAIL;
-    const POINT point{left, top};
-    const RECT client = clientOnScreen(window_->spokenHwnd());
-    if (!PtInRect(&client, point))
-        return S_FALSE;
-    const std::optional<std::size_t> hit = window_->spokenControlAt(point);
-    *child = childVariant(hit ? static_cast<long>(*hit) + 1 : CHILDID_SELF);
-    return S_OK;
+    if (const std::optional<std::size_t> hit = window_->spokenControlAt({left, top})) {
+        *child = childVariant(static_cast<long>(*hit) + 1);
+        return S_OK;
+    }
+    // The window itself, or nothing of it.
+    return askStandard(&IAccessible::accHitTest, left, top, child);
 }
 
 // The press runs once control is back in the message loop, so that a message box it raises does

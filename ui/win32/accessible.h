@@ -5,6 +5,8 @@
 
 #include "com.h"
 
+#include <wrl/client.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -40,12 +42,17 @@ protected:
 };
 
 // The Active Accessibility object of a window's client area: the window and, as simple children
-// numbered from 1 in spokenControls' order, its controls. It serves the window until the window
-// calls disconnect(); after that it answers every question with E_FAIL.
+// numbered from 1 in spokenControls' order, its controls. The system's standard object of the
+// client area answers for the window itself. It serves the window until the window calls
+// disconnect(); after that it answers every question with E_FAIL.
 class AccessibleWindow final : public IAccessible {
 public:
     explicit AccessibleWindow(SpokenWindow& window) : window_(&window) {}
-    void disconnect() { window_ = nullptr; }
+    void disconnect()
+    {
+        window_ = nullptr;
+        standard_.Reset();
+    }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -85,16 +92,23 @@ private:
     // The control that child names, or none for the whole client area (CHILDID_SELF of a window's
     // object). E_INVALIDARG in result for a child that does not exist.
     std::optional<SpokenControl> control(const VARIANT& child, HRESULT& result) const;
-    // What a question asks of the control that child names (none for the window itself).
-    using PickText =
-        std::function<std::optional<std::wstring>(const std::optional<SpokenControl>&)>;
-    using PickNumber = std::function<long(const std::optional<SpokenControl>&)>;
-    // Answers a question for a text: what pick gives, or DISP_E_MEMBERNOTFOUND where it gives none.
-    HRESULT text(const VARIANT& child, BSTR* text, const PickText& pick) const;
-    // Answers a question for a number, a role or state flags: what pick gives.
-    HRESULT number(const VARIANT& child, VARIANT* number, const PickNumber& pick) const;
+    // Asks the system's standard object what question asks of the window itself.
+    template<typename... Parameters, typename... Arguments>
+    HRESULT askStandard(HRESULT (STDMETHODCALLTYPE IAccessible::*question)(Parameters...),
+                        Arguments... arguments) const;
+    using TextQuestion = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    using NumberQuestion = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, VARIANT*);
+    // Answers a question for a text about a control: what pick gives, or DISP_E_MEMBERNOTFOUND
+    // where it gives none.
+    HRESULT
+    text(const VARIANT& child, BSTR* text, TextQuestion question,
+         const std::function<std::optional<std::wstring>(const SpokenControl&)>& pick) const;
+    // Answers a question for a number, a role or state flags, about a control: what pick gives.
+    HRESULT number(const VARIANT& child, VARIANT* number, NumberQuestion question,
+                   const std::function<long(const SpokenControl&)>& pick) const;
 
     SpokenWindow* window_;
+    mutable Microsoft::WRL::ComPtr<IAccessible> standard_; // made when first asked
     LONG references_ = 1;
 };
 

@@ -4,7 +4,6 @@
 #include "builtwindow.h"
 
 #include "resource.h"
-#include "spoken.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,37 +77,41 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
                             nullptr, this);
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create the window ") + description.name);
-    dpi_ = GetDpiForWindow(hwnd_);
-    makeFonts(dpi_);
+    looks_.dpi = GetDpiForWindow(hwnd_);
+    makeFonts(looks_.dpi);
     for (const ControlRow& row : description.controls) {
         std::vector<Control*>& members = rows_.emplace_back();
-        for (Member& member : membersOf(row, static_cast<int>(dpi_))) {
+        for (int index = 0; Member & member : membersOf(row, static_cast<int>(looks_.dpi))) {
             auto control = std::make_unique<Control>();
             control->row = &row;
+            control->member = index++;
             control->name = std::move(member.name);
             control->place = member.rect;
             control->enabled = !(row.looks & Disabled);
+            if (row.picture)
+                control->picture = Picture::load(row.picture);
             members.push_back(control.get());
             controls_.push_back(std::move(control));
         }
     }
-    // Labels, images and lines have no window of their own: the window draws them on its ground,
-    // beneath the controls that have one, as every child window it spares makes the first frame
-    // come sooner. A new child window goes behind the ones before it, so the others are made front
-    // to back, each where it lies and in its face: nothing is restacked, moved or laid out again
-    // before the first frame.
-    for (std::size_t i = controls_.size(); i-- > 0;) {
-        Control& control = *controls_[i];
-        if (hasWindow(control.row->kind))
-            createControl(hwnd_, control, firstControlId + static_cast<int>(i),
-                          fontOf(*control.row));
-        else if (control.row->picture)
-            control.picture = Picture::load(control.row->picture);
-    }
+    // Labels, images and lines have no window of their own: the window draws them beneath the
+    // system's controls, as every child window it spares makes the first frame come sooner. The
+    // system's dialog navigation tabs through child windows in their stacking order, and a new one
+    // goes beneath those made before it, so the controls that take the focus are made in tab
+    // order and the others after them; they lie side by side, so their stacking shows nowhere
+    // else. Each is made where it lies and in its face: nothing is restacked, moved or laid out
+    // again before the first frame.
+    std::vector<Control*> windowed;
     for (const MemberRef& focusable : focusOrder(description))
-        tabOrder_.push_back(rows_[focusable.row][focusable.member]->hwnd);
-    if (dpi_ != systemDpi)
-        fitFrame(dpi_);
+        windowed.push_back(rows_[focusable.row][focusable.member]);
+    for (const auto& control : controls_)
+        if (hasWindow(control->row->kind) &&
+            std::ranges::find(windowed, control.get()) == windowed.end())
+            windowed.push_back(control.get());
+    for (int id = firstControlId; Control * control : windowed)
+        createControl(hwnd_, *control, id++, fontOf(*control->row));
+    if (looks_.dpi != systemDpi)
+        fitFrame(looks_.dpi);
 }
 
 void BuiltWindow::redraw(const Control& control)
@@ -121,9 +124,8 @@ const Control* BuiltWindow::controlAt(POINT client) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         const RECT rect = rectOf((*it)->place);
-        if (((*it)->hwnd && !IsWindowVisible((*it)->hwnd)) || !PtInRect(&rect, client))
-            continue;
-        return isDecoration((*it)->row->kind) ? nullptr : it->get();
+        if (PtInRect(&rect, client))
+            return isDecoration((*it)->row->kind) ? nullptr : it->get();
     }
     return nullptr;
 }
@@ -134,32 +136,32 @@ BuiltWindow::~BuiltWindow()
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    for (HGDIOBJ object : {HGDIOBJ(controlFont_), HGDIOBJ(titleFont_), HGDIOBJ(ground_)})
+    for (HGDIOBJ object :
+         {HGDIOBJ(looks_.controlFont), HGDIOBJ(looks_.titleFont), HGDIOBJ(looks_.groundBrush)})
         if (object)
             DeleteObject(object);
 }
 
 void BuiltWindow::takeColours()
 {
-    colours_ =
+    const BoardColours colours =
         boardColours(rgbOf(GetSysColor(COLOR_CAPTIONTEXT)), rgbOf(GetSysColor(COLOR_WINDOWTEXT)));
-    if (ground_)
-        DeleteObject(ground_);
-    ground_ = CreateSolidBrush(colorRef(colours_.ground));
+    looks_.ground = colours.ground;
+    looks_.ink = colours.ink;
+    if (looks_.groundBrush)
+        DeleteObject(looks_.groundBrush);
+    looks_.groundBrush = CreateSolidBrush(colorRef(colours.ground));
 }
 
 void BuiltWindow::makeFonts(UINT dpi)
 {
-    for (HFONT old : {controlFont_, titleFont_})
-        if (old)
-            DeleteObject(old);
-    controlFont_ = createFont(controlFace, dpi);
-    titleFont_ = createFont(titleFace, dpi);
+    looks_.controlFont = createFont(controlFace, dpi);
+    looks_.titleFont = createFont(titleFace, dpi);
 }
 
 HFONT BuiltWindow::fontOf(const ControlRow& row) const
 {
-    return (row.looks & TitleFont) ? titleFont_ : controlFont_;
+    return (row.looks & TitleFont) ? looks_.titleFont : looks_.controlFont;
 }
 
 SIZE BuiltWindow::frameSize(UINT dpi) const
@@ -180,9 +182,8 @@ void BuiltWindow::fitFrame(UINT dpi)
 void BuiltWindow::layOut(UINT dpi)
 {
     // The controls keep the old fonts until they have the new ones.
-    const HFONT oldControlFont = std::exchange(controlFont_, nullptr);
-    const HFONT oldTitleFont = std::exchange(titleFont_, nullptr);
-    dpi_ = dpi;
+    const BoardLooks old = looks_;
+    looks_.dpi = dpi;
     makeFonts(dpi);
     for (std::size_t i = 0; const ControlRow& row : description_.controls) {
         for (const Member& member : membersOf(row, static_cast<int>(dpi))) {
@@ -195,41 +196,41 @@ void BuiltWindow::layOut(UINT dpi)
             SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row)), TRUE);
         }
     }
-    DeleteObject(oldControlFont);
-    DeleteObject(oldTitleFont);
+    DeleteObject(old.controlFont);
+    DeleteObject(old.titleFont);
     fitFrame(dpi);
     // The pictures and lines are drawn on the ground: all of it is drawn again at the new scale,
     // whether or not the frame's size changed.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
+// The ground, then the controls that have no window, back to front, each over those before it.
+void BuiltWindow::paint()
 {
-    handled = true;
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hwnd_, &paint);
+    FillRect(dc, &paint.rcPaint, looks_.groundBrush);
+    for (const auto& control : controls_)
+        if (!control->hwnd)
+            drawControl(dc, *control, looks_);
+    EndPaint(hwnd_, &paint);
+}
+
+LRESULT BuiltWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
-    case WM_ERASEBKGND: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        RECT area;
-        GetClientRect(hwnd_, &area);
-        FillRect(dc, &area, ground_);
-        // A label lies over the pictures and lines, as a static text's window would.
-        for (const auto& control : controls_)
-            if (isDecoration(control->row->kind))
-                drawDecoration(dc, *control, dpi_, colours_.ground, colours_.ink);
-        for (const auto& control : controls_)
-            if (control->row->kind == ControlKind::Label)
-                drawLabel(dc, *control, fontOf(*control->row), ground_, colours_.ink);
-        return 1;
-    }
+    case WM_PAINT:
+        paint();
+        return 0;
     case WM_CTLCOLORBTN:
-        SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ink));
-        SetBkColor(reinterpret_cast<HDC>(wParam), colorRef(colours_.ground));
-        return reinterpret_cast<LRESULT>(ground_);
+        SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(looks_.ink));
+        SetBkColor(reinterpret_cast<HDC>(wParam), colorRef(looks_.ground));
+        return reinterpret_cast<LRESULT>(looks_.groundBrush);
     case WM_SYSCOLORCHANGE:
         takeColours();
         // The controls paint in the board's colours too, the marks' margins included.
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        break;
+        return 0;
     case WM_DPICHANGED: {
         layOut(HIWORD(wParam));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -238,15 +239,10 @@ LRESULT BuiltWindow::handleLooks(UINT message, WPARAM wParam, LPARAM lParam, boo
         return 0;
     }
     }
-    handled = false;
-    return 0;
-}
-
-LRESULT BuiltWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
-{
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+// Until a window's constructor has run, its messages go to the handle() of the class built so far.
 LRESULT CALLBACK BuiltWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
@@ -256,15 +252,8 @@ LRESULT CALLBACK BuiltWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
     auto* window = reinterpret_cast<BuiltWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!window)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    bool handled = false;
-    const LRESULT result = window->handleLooks(message, wParam, lParam, handled);
-    if (handled)
-        return result;
-    // Until its constructor has run, a window is only its looks.
-    return window->controls_.empty() ? DefWindowProcW(hwnd, message, wParam, lParam)
-                                     : window->handle(message, wParam, lParam);
+    return window ? window->handle(message, wParam, lParam)
+                  : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 } // namespace zorbelkin

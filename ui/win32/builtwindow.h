@@ -17,6 +17,8 @@ namespace zorbelkin {
 // A top-level window built from a window description: its controls, named after their rows, in
 // the description's front-to-back order, with the board's fonts and colours, and laid out in
 // twips at the window's own dots per inch, again whenever that changes. Created hidden.
+// Its controls that take the focus are the system's, stacked in tab order, so the system's dialog
+// navigation (IsDialogMessage) tabs through them.
 class BuiltWindow {
 public:
     // Registers the window class once; call before the first window.
@@ -35,8 +37,11 @@ public:
     {
         return *rows_.at(row.index).at(member);
     }
-    // The controls that take the focus, in tab order.
-    const std::vector<HWND>& tabOrder() const { return tabOrder_; }
+    // Whether control is one of row's.
+    template<ControlKind K> bool isOf(const Control& control, Row<K> row) const
+    {
+        return control.row == &description_.controls[row.index];
+    }
     // Every control, back to front.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // Draws control again, with whatever lies over it.
@@ -46,12 +51,14 @@ public:
     const Control* controlAt(POINT client) const;
 
 protected:
-    // Messages the window handles beyond its looks; the default is DefWindowProc's.
+    // Every message of the window. A window that handles messages of its own passes the others
+    // on to this, which draws the window and keeps its looks, and leaves the rest to
+    // DefWindowProc.
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleLooks(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    void paint();
     void makeFonts(UINT dpi);
     HFONT fontOf(const ControlRow& row) const;
     // The size of a frame whose client area is the description's at dpi.
@@ -65,13 +72,8 @@ private:
     HWND hwnd_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_; // back to front
     std::vector<std::vector<Control*>> rows_;        // by row and member
-    std::vector<HWND> tabOrder_;
-    // The density that the controls are laid out and drawn for.
-    UINT dpi_ = standardDotsPerInch;
-    HFONT controlFont_ = nullptr;
-    HFONT titleFont_ = nullptr;
-    BoardColours colours_{};
-    HBRUSH ground_ = nullptr;
+    // At the density that the controls are laid out and drawn for.
+    BoardLooks looks_{standardDotsPerInch, {}, {}, nullptr, nullptr, nullptr};
 };
 
 } // namespace zorbelkin

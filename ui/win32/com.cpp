@@ -14,7 +14,7 @@ struct ComCalls {
     decltype(&CoCreateInstance) coCreateInstance = nullptr;
     decltype(&SysAllocStringLen) sysAllocStringLen = nullptr;
     decltype(&LresultFromObject) lresultFromObject = nullptr;
-    decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
+    decltype(&CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
 };
 
 ComCalls calls;
@@ -41,7 +41,7 @@ bool loadCalls()
         find(found.coCreateInstance, L"ole32.dll", "CoCreateInstance") &&
         find(found.sysAllocStringLen, L"oleaut32.dll", "SysAllocStringLen") &&
         find(found.lresultFromObject, L"oleacc.dll", "LresultFromObject") &&
-        find(found.accessibleObjectFromWindow, L"oleacc.dll", "AccessibleObjectFromWindow");
+        find(found.createStdAccessibleObject, L"oleacc.dll", "CreateStdAccessibleObject");
     if (all)
         calls = found;
     return all;
@@ -76,11 +76,11 @@ LRESULT lresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object)
     return comStarted ? calls.lresultFromObject(iid, wParam, object) : 0;
 }
 
-HRESULT accessibleObjectFromWindow(HWND hwnd, DWORD id, REFIID iid, void** object)
+HRESULT createStdAccessibleObject(HWND hwnd, LONG id, REFIID iid, void** object)
 {
     if (!comStarted)
         return E_FAIL;
-    return calls.accessibleObjectFromWindow(hwnd, id, iid, object);
+    return calls.createStdAccessibleObject(hwnd, id, iid, object);
 }
 
 BSTR allocBstr(std::wstring_view text)

@@ -27,7 +27,7 @@ struct ComOnDemand {
 // Before that they fail as the system reports a missing service: E_FAIL, 0 or nullptr.
 HRESULT createComObject(REFCLSID type, REFIID iid, void** object);
 LRESULT lresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object);
-HRESULT accessibleObjectFromWindow(HWND hwnd, DWORD id, REFIID iid, void** object);
+HRESULT createStdAccessibleObject(HWND hwnd, LONG id, REFIID iid, void** object);
 // A string that the client frees with SysFreeString.
 BSTR allocBstr(std::wstring_view text);
 // Empty, as the system's VariantInit makes it, which needs no DLL.

@@ -70,6 +70,44 @@ Kind kindOf(const ControlRow& row)
     throw std::logic_error("labels, images and lines have no window");
 }
 
+void drawLine(HDC dc, const Control& control, Rgb ink)
+{
+    const RECT area = rectOf(control.place);
+    HBRUSH brush = CreateSolidBrush(colorRef(ink));
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+void drawImage(HDC dc, const Control& control, const BoardLooks& looks)
+{
+    if (!control.picture)
+        return;
+    RECT target = rectOf(control.place);
+    if (!(control.row->looks & Stretch)) {
+        target.right = target.left + MulDiv(control.picture->size().width, int(looks.dpi), 96);
+        target.bottom = target.top + MulDiv(control.picture->size().height, int(looks.dpi), 96);
+    }
+    control.picture->draw(dc, target, looks.ground);
+}
+
+void drawLabel(HDC dc, const Control& control, const BoardLooks& looks)
+{
+    RECT area = rectOf(control.place);
+    if (!(control.row->looks & Transparent))
+        FillRect(dc, &area, looks.groundBrush);
+    if (!*control.row->text)
+        return;
+    const HGDIOBJ previousFont =
+        SelectObject(dc, (control.row->looks & TitleFont) ? looks.titleFont : looks.controlFont);
+    SetTextColor(dc, colorRef(looks.ink));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = wide(control.row->text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              ((control.row->looks & Centred) ? DT_CENTER : DT_LEFT) | DT_WORDBREAK |
+                  DT_EXPANDTABS);
+    SelectObject(dc, previousFont);
+}
+
 } // namespace
 
 bool hasWindow(ControlKind kind)
@@ -77,21 +115,15 @@ bool hasWindow(ControlKind kind)
     return kind == ControlKind::TextBox || kind == ControlKind::Button;
 }
 
-bool isEnabled(const Control& control)
-{
-    return control.hwnd ? IsWindowEnabled(control.hwnd) != FALSE : control.enabled;
-}
-
 void createControl(HWND parent, Control& control, int id, HFONT font)
 {
     const PixelRect& place = control.place;
     const Kind kind = kindOf(*control.row);
-    const bool disabled = control.row->looks & Disabled;
     control.hwnd = CreateWindowExW(
         kind.extendedStyle, kind.windowClass, wide(control.row->text).c_str(),
         WS_CHILD | WS_VISIBLE |
             // A control that never takes the focus is no tab stop.
-            (disabled ? (kind.style & ~DWORD(WS_TABSTOP)) | WS_DISABLED : kind.style),
+            (control.enabled ? kind.style : (kind.style & ~DWORD(WS_TABSTOP)) | WS_DISABLED),
         place.left, place.top, place.width, place.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
@@ -104,39 +136,14 @@ void createControl(HWND parent, Control& control, int id, HFONT font)
             control.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textBoxProcedure)));
 }
 
-void drawDecoration(HDC dc, const Control& control, UINT dpi, Rgb ground, Rgb ink)
+void drawControl(HDC dc, const Control& control, const BoardLooks& looks)
 {
-    RECT target = rectOf(control.place);
-    if (control.row->kind == ControlKind::Line) {
-        HBRUSH brush = CreateSolidBrush(colorRef(ink));
-        FillRect(dc, &target, brush);
-        DeleteObject(brush);
-        return;
-    }
-    if (!control.picture)
-        return;
-    if (!(control.row->looks & Stretch)) {
-        target.right = target.left + MulDiv(control.picture->size().width, int(dpi), 96);
-        target.bottom = target.top + MulDiv(control.picture->size().height, int(dpi), 96);
-    }
-    control.picture->draw(dc, target, ground);
-}
-
-void drawLabel(HDC dc, const Control& control, HFONT font, HBRUSH ground, Rgb ink)
-{
-    RECT area = rectOf(control.place);
-    if (!(control.row->looks & Transparent))
-        FillRect(dc, &area, ground);
-    if (!*control.row->text)
-        return;
-    const HGDIOBJ previousFont = SelectObject(dc, font);
-    SetTextColor(dc, colorRef(ink));
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = wide(control.row->text);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-              ((control.row->looks & Centred) ? DT_CENTER : DT_LEFT) | DT_WORDBREAK |
-                  DT_EXPANDTABS);
-    SelectObject(dc, previousFont);
+    if (control.row->kind == ControlKind::Line)
+        drawLine(dc, control, looks.ink);
+    else if (control.row->kind == ControlKind::Image)
+        drawImage(dc, control, looks);
+    else
+        drawLabel(dc, control, looks);
 }
 
 } // namespace zorbelkin

@@ -18,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         window.show(showCommand);
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (!window.handleKey(msg)) {
+            if (!IsDialogMessageW(window.hwnd(), &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }

@@ -20,17 +20,19 @@ constexpr UINT pressMessage = WM_APP + 1;
 
 constexpr std::array allTextBoxes{TextBox::Txt1, TextBox::txt2, TextBox::txt3};
 
+std::vector<const Control*> toldOf(const BuiltWindow& window)
+{
+    std::vector<const Control*> told;
+    for (const auto& control : window.controls())
+        if (!isDecoration(control->row->kind))
+            told.push_back(control.get());
+    return told;
+}
+
 } // namespace
 
-MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr)
+MainWindow::MainWindow() : BuiltWindow(mainWindowDescription(), nullptr), spoken_(toldOf(*this))
 {
-    for (CellIndex i = 0; i < cellCount; ++i) {
-        Img1_[i] = &control(mainRow::Img1, i);
-        lbl1_[i] = &control(mainRow::lbl1, i);
-    }
-    for (const TextBox box : allTextBoxes)
-        textBoxes_.at(static_cast<std::size_t>(box)) = control(rowOf(box)).hwnd;
-    Cmd3_ = &control(mainRow::Cmd3);
     game_.Form_Load();
 }
 
@@ -76,40 +78,27 @@ void MainWindow::releaseAccessibility()
 
 std::optional<CellIndex> MainWindow::cellOf(const Control* control) const
 {
-    const auto cell = std::ranges::find(lbl1_, control);
-    if (cell == lbl1_.end())
+    if (!control || !isOf(*control, mainRow::lbl1))
         return std::nullopt;
-    return static_cast<CellIndex>(std::distance(lbl1_.begin(), cell));
-}
-
-std::vector<const Control*> MainWindow::spokenOrder() const
-{
-    std::vector<const Control*> order;
-    for (const auto& control : controls())
-        if (!isDecoration(control->row->kind))
-            order.push_back(control.get());
-    return order;
+    return static_cast<CellIndex>(control->member);
 }
 
 std::vector<SpokenControl> MainWindow::spokenControls() const
 {
     std::vector<SpokenControl> spoken;
-    for (const Control* control : spokenOrder()) {
+    for (const Control* control : spoken_) {
         const std::optional<CellIndex> cell = cellOf(control);
-        const bool enabled = isEnabled(*control);
-        const std::optional<Spoken> told = spokenControl(
-            *control->row, cell.value_or(0), enabled, cell ? shownMark(*this, *cell) : Mark::Blank);
-        if (!told)
-            continue;
+        const Spoken told = spokenControl(*control->row, control->member, control->enabled,
+                                          cell ? shownMark(*this, *cell) : Mark::Blank);
         SpokenControl& each = spoken.emplace_back();
-        each.role = told->role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
-                    : told->role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
-                                                         : ROLE_SYSTEM_STATICTEXT;
-        each.name = wide(told->name);
-        each.pressable = told->pressable;
-        if (told->role == SpokenRole::Text)
+        each.role = told.role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
+                    : told.role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
+                                                        : ROLE_SYSTEM_STATICTEXT;
+        each.name = wide(told.name);
+        each.pressable = told.pressable;
+        if (told.role == SpokenRole::Text)
             each.value = windowText(control->hwnd);
-        if (!enabled)
+        if (!control->enabled)
             each.state |= STATE_SYSTEM_UNAVAILABLE;
         if (control->hwnd && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
             each.state |= STATE_SYSTEM_FOCUSABLE;
@@ -133,8 +122,7 @@ std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
 
 long MainWindow::spokenId(const Control& control) const
 {
-    const std::vector<const Control*> order = spokenOrder();
-    return static_cast<long>(std::ranges::find(order, &control) - order.begin()) + 1;
+    return static_cast<long>(std::ranges::find(spoken_, &control) - spoken_.begin()) + 1;
 }
 
 void MainWindow::pressLater(std::size_t index)
@@ -144,9 +132,9 @@ void MainWindow::pressLater(std::size_t index)
 
 void MainWindow::click(const Control& control)
 {
-    if (!IsWindowEnabled(hwnd()) || !isEnabled(control))
+    if (!IsWindowEnabled(hwnd()) || !control.enabled)
         return;
-    if (&control == Cmd3_) {
+    if (isOf(control, mainRow::Cmd3)) {
         runHandler(hwnd(), [this] { game_.Cmd3_Click(); });
         return;
     }
@@ -176,53 +164,31 @@ void MainWindow::releaseAt(POINT client)
 void MainWindow::show(int showCommand)
 {
     ShowWindow(hwnd(), showCommand);
-    const auto first = std::ranges::find_if(tabOrder(), IsWindowEnabled);
-    if (first != tabOrder().end())
-        focus(*first);
+    if (const HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE))
+        focus(first);
 }
 
 void MainWindow::focus(HWND control)
 {
     SetFocus(control);
-    if (std::ranges::find(textBoxes_, control) != textBoxes_.end())
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         SendMessageW(control, EM_SETSEL, 0, -1);
-}
-
-bool MainWindow::handleKey(const MSG& msg)
-{
-    if (msg.message != WM_KEYDOWN || !IsChild(hwnd(), msg.hwnd))
-        return false;
-    if (msg.wParam == VK_TAB && !tabOrder().empty()) {
-        // The next control in tab order, or the one before with Shift, that is enabled.
-        const auto& order = tabOrder();
-        const auto at = std::ranges::find(order, GetFocus());
-        std::size_t here = at == order.end() ? order.size() - 1 : std::size_t(at - order.begin());
-        const std::size_t step = GetKeyState(VK_SHIFT) < 0 ? order.size() - 1 : 1;
-        for (std::size_t tried = 0; tried < order.size(); ++tried) {
-            here = (here + step) % order.size();
-            if (IsWindowEnabled(order[here])) {
-                focus(order[here]);
-                break;
-            }
-        }
-        return true;
-    }
-    if (msg.wParam == VK_RETURN && GetFocus() == Cmd3_->hwnd) {
-        SendMessageW(Cmd3_->hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Cmd3_->hwnd) {
-            click(*Cmd3_);
+    case WM_COMMAND: {
+        // The system's dialog navigation tells of Enter as IDOK: it presses "New Game" while that
+        // has the focus.
+        const Control& newGame = control(mainRow::Cmd3);
+        if ((HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == newGame.hwnd) ||
+            (LOWORD(wParam) == IDOK && GetFocus() == newGame.hwnd)) {
+            click(newGame);
             return 0;
         }
         break;
+    }
     case WM_LBUTTONDOWN:
         pressAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
@@ -244,9 +210,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case pressMessage: {
         // A press that arrives while a message box holds the window does nothing, as a click.
-        const std::vector<const Control*> order = spokenOrder();
-        if (wParam < order.size())
-            click(*order[wParam]);
+        if (wParam < spoken_.size())
+            click(*spoken_[wParam]);
         return 0;
     }
     case WM_GETOBJECT:
@@ -277,7 +242,7 @@ Form2& MainWindow::form2() const
 
 PictureHandle MainWindow::cellPictureHandle(CellIndex cell) const
 {
-    return handleOf(Img1_.at(cell)->picture);
+    return handleOf(control(mainRow::Img1, cell).picture);
 }
 
 // The holder's blank picture is no picture, so a fresh board needs no holder: it is made, and
@@ -296,18 +261,19 @@ PictureHandle MainWindow::markPictureHandle(Mark mark) const
 // again and announced, which spares the first frame nine redraws and eighteen events.
 void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
-    Control& image = *Img1_.at(cell);
+    Control& image = control(mainRow::Img1, cell);
     std::shared_ptr<const Picture> picture = holderPicture(mark);
     if (picture == image.picture)
         return;
     image.picture = std::move(picture);
     redraw(image);
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, spokenId(*lbl1_.at(cell)));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT,
+                   spokenId(control(mainRow::lbl1, cell)));
 }
 
 void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
-    Control& label = *lbl1_.at(cell);
+    Control& label = control(mainRow::lbl1, cell);
     if (label.enabled == enabled)
         return;
     label.enabled = enabled;
@@ -316,7 +282,7 @@ void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 
 HWND MainWindow::textBox(TextBox box) const
 {
-    return textBoxes_.at(static_cast<std::size_t>(box));
+    return control(rowOf(box)).hwnd;
 }
 
 std::string MainWindow::text(TextBox box) const

@@ -11,7 +11,6 @@
 
 #include <wrl/client.h>
 
-#include <array>
 #include <memory>
 
 namespace zorbelkin {
@@ -24,13 +23,8 @@ public:
     // The holder of the mark pictures is made when a mark is first shown.
     MainWindow();
 
-    // Shows the window with the focus on the first enabled control of the tab order.
+    // Shows the window with the focus on the first control that takes it.
     void show(int showCommand);
-    // Keys the window handles before they are dispatched, as a dialog would: Tab and Shift+Tab
-    // move the focus along the tab order, and Enter presses "New Game" while it has the focus.
-    // True if msg was one of them. IsDialogMessage would tab through the controls in their
-    // front-to-back order, which the table fixes for clicks and which is not the tab order.
-    bool handleKey(const MSG& msg);
 
     PictureHandle cellPictureHandle(CellIndex cell) const override;
     PictureHandle markPictureHandle(Mark mark) const override;
@@ -51,9 +45,7 @@ protected:
 private:
     // The cell whose label control is; none for any other control, or for null.
     std::optional<CellIndex> cellOf(const Control* control) const;
-    // The controls a screen reader is told of, back to front.
-    std::vector<const Control*> spokenOrder() const;
-    // The number by which a screen reader knows the control: 1 and up, in spokenOrder.
+    // The number by which a screen reader knows the control: 1 and up, in spoken_.
     long spokenId(const Control& control) const;
     // Does what a click on control does, if it and the window are enabled: "New Game" starts a
     // game, a cell is played.
@@ -73,12 +65,12 @@ private:
     Form2& form2() const;
     std::shared_ptr<const Picture> holderPicture(Mark mark) const;
     HWND textBox(TextBox box) const;
-    void focus(HWND control);
+    // Gives control the focus, its text all selected if it is a text box, as the system's
+    // dialog navigation does.
+    static void focus(HWND control);
 
-    std::array<Control*, cellCount> Img1_{};
-    std::array<Control*, cellCount> lbl1_{};
-    std::array<HWND, 3> textBoxes_{};
-    const Control* Cmd3_ = nullptr;
+    // The controls a screen reader is told of, back to front: all but the pictures and lines.
+    const std::vector<const Control*> spoken_;
     const Control* pressed_ = nullptr; // the cell under the left button since it went down
     HWND focused_ = nullptr;           // the control that had the focus when the window lost it
     mutable std::unique_ptr<Form2> form2_;
