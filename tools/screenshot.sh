@@ -5,6 +5,7 @@
 # Windows program under Wine at the given dots per inch and colour of title bar text.
 # Usage: tools/screenshot.sh OUTPUT.png GAME_BINARY
 #        tools/screenshot.sh OUTPUT.png wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB
+# With CELLS="0 4 ..." the cells (0 to 8, at 96 dots per inch) are clicked in turn first.
 set -euo pipefail
 . "$(dirname "$0")/../tests/testlib.sh"
 out=$(realpath -m "${1:?usage: screenshot.sh OUTPUT.png GAME_BINARY}")
@@ -18,6 +19,9 @@ drawn() {
         [ "$(convert "$out" -format '%[fx:standard_deviation>0.01]' info:)" = 1 ]
 }
 until_true 20 drawn || fail "the window stayed blank"
+for cell in ${CELLS:-}; do
+    xdotool mousemove --window "$window" "$(cell_middle_x "$cell")" "$(cell_middle_y "$cell")" click 1
+done
 sleep 0.5 # let a late repaint land
 import -window "$window" "$out"
 echo "screenshot: $out"
