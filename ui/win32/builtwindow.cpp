@@ -108,7 +108,8 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
         if (hasWindow(control->row->kind) &&
             std::ranges::find(windowed, control.get()) == windowed.end())
             windowed.push_back(control.get());
-    for (int id = firstControlId; Control * control : windowed)
+    int id = firstControlId;
+    for (Control* control : windowed)
         createControl(hwnd_, *control, id++, fontOf(*control->row));
     if (looks_.dpi != systemDpi)
         fitFrame(looks_.dpi);
