@@ -1,28 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
-# Times the Windows program's first window against the floor of a bare Win32 window, as whole
-# processes under Wine, on a private Xvfb display and Wine prefix with one warm Wine server,
-# alternating the programs round by round. The same bare window with the game's own child windows,
-# its text boxes and button, shows what those cost by themselves. Prints the medians of the time to
-# a visible window and of the peak memory then, and the ratios to the bare window.
+# Times the Windows program's first window under Wine, from its start until the X server maps
+# it, against its floor: a bare Win32 window with the game's four controls of the system's, its
+# three text boxes and its button, which the game cannot do without. The bare window alone shows
+# what those four cost. On a private Xvfb display and Wine prefix with one warm Wine server,
+# alternating the programs round by round; prints the medians of the time and of the peak memory
+# then, and the ratios to the floor.
 # Usage: bench/startup_wine.sh [BUILD_DIR [ROUNDS]]   (default: build/windows, 25 rounds)
-# Fewer rounds leave the median too loose to tell a tenth apart: at 15, the floor of the boxes,
-# which costs the bare window next to nothing, came out between 0.99 and 1.12 of it.
+# Fewer rounds leave the median too loose to tell a tenth apart.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tests/testlib.sh
 build=${1:-build/windows}
 rounds=${2:-25}
-timer=$build/bench/win32_first_window.exe
 bare=$build/bench/win32_bare_window.exe
 game=$build/ui/win32/zorbelkin.exe
-[ -f "$timer" ] && [ -f "$bare" ] && [ -f "$game" ] ||
-    fail "build $build first: cmake --workflow --preset windows"
+[ -f "$bare" ] && [ -f "$game" ] || fail "build $build first: cmake --workflow --preset windows"
 
 on_display
 start_wine 96 "0 0 0"
-bare=\"$(winepath -w "$bare")\"
-wine "$timer" "$rounds" "bare window" bare "$bare" "bare, game's boxes" bare "$bare boxes" \
-    zorbelkin.exe "ZOR BEL KIN" \"$(winepath -w "$game")\"
+wineserver --persistent
+python3 bench/x_map_timer.py "$rounds" "bare window, game's four controls" bare "wine $bare boxes" \
+    "bare window" bare "wine $bare" zorbelkin.exe "ZOR BEL KIN" "wine $game"
 echo "$(nproc) cores, $(uname -m), Wine $(wine --version | sed 's/^wine-//')"
