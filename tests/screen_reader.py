@@ -231,13 +231,13 @@ def check_tree(reader):
             if any(name != cell.name for name in found):
                 fail(f'at {point} lies {" / ".join(found)}, not the cell "{cell.name}"')
     print("what lies under the centre and the corners of each cell is that cell")
-    return cells, by_name["Player 1 score"]
+    return cells, by_name["Player 1 score"], by_name["New Game"]
 
 
 def main():
     reader = AtSpi(*sys.argv[2:]) if sys.argv[1] == "atspi" else Msaa(sys.argv[2:])
     try:
-        cells, score = check_tree(reader)
+        cells, score, new_game = check_tree(reader)
         # X completes the top row.
         played = []
         for cell, mark in [(0, "X"), (3, "O"), (1, "X"), (4, "O"), (2, "X")]:
@@ -265,6 +265,18 @@ def main():
             fail(f'a press while the box was open played a cell: "{reader.told(cells[5].handle)}"')
         print('X completed the top row: "You Win!!" with OK, pressed; the score is 1; '
               "a press while the box was open did nothing")
+
+        # The news of New Game is all in once that of the move after it is.
+        before = len(reader.heard())
+        reader.press(new_game.handle)
+        wait_for("a fresh board",
+                 lambda: reader.told(cells[0].handle).split("\t")[1] == "top left, empty")
+        reader.press(cells[8].handle)
+        wait_for('"bottom right, X"', lambda: "bottom right, X" in reader.heard()[before:])
+        renamed = sorted(n for n in reader.heard()[before:] if n.split(",")[0] in PLACES)
+        if renamed != sorted([f"{PLACES[cell]}, empty" for cell in range(5)] + ["bottom right, X"]):
+            fail(f"New Game and a move announced {renamed}, not the five emptied cells and the move")
+        print("New Game renames and announces only the cells it empties")
     finally:
         reader.close()
     print("PASS: a screen reader can find and play the cells")
