@@ -81,11 +81,10 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
     makeFonts(looks_.dpi);
     for (const ControlRow& row : description.controls) {
         std::vector<Control*>& members = rows_.emplace_back();
-        for (int index = 0; Member & member : membersOf(row, static_cast<int>(looks_.dpi))) {
+        for (int index = 0; const Member& member : membersOf(row, static_cast<int>(looks_.dpi))) {
             auto control = std::make_unique<Control>();
             control->row = &row;
             control->member = index++;
-            control->name = std::move(member.name);
             control->place = member.rect;
             control->enabled = !(row.looks & Disabled);
             if (row.picture)

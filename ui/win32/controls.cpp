@@ -127,7 +127,7 @@ void createControl(HWND parent, Control& control, int id, HFONT font)
         place.left, place.top, place.width, place.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!control.hwnd)
-        throw std::runtime_error("cannot create the control " + control.name);
+        throw std::runtime_error(std::string("cannot create the control ") + control.row->name);
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Subclassed through user32 alone: the common controls' own helper would load their DLL at
     // start.

@@ -16,7 +16,6 @@ namespace zorbelkin {
 struct Control {
     const ControlRow* row = nullptr;
     int member = 0; // 0 for a row of one control, the cell for a cell array
-    std::string name;
     // Only text boxes and buttons have one: the window draws its labels, images and lines itself
     // and takes the clicks on its labels.
     HWND hwnd = nullptr;

@@ -9,7 +9,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <iterator>
+#include <array>
 #include <utility>
 
 namespace zorbelkin {
