@@ -286,11 +286,13 @@ expect_score "${player2_score[@]}" 42 "player 2's score after typing 41"
 expect_score "${player1_score[@]}" 1 "player 1's score"
 echo "a typed score counts on: 41 became 42"
 
-# New Game by keyboard: the last score read left the focus in player 1's box, and the tab order
-# runs on to player 2's box and then to the button, which Enter presses.
+# New Game by keyboard: a press on it dragged off presses nothing but gives it the focus, and
+# Enter presses it.
 xdotool windowfocus "$window"
-xdotool key --clearmodifiers Tab Tab Return
-expect_board ......... "after Tab, Tab and Enter from player 1's score"
+drag 80 432 20 432
+expect_board OXOOXXOX. "after a press on New Game dragged off it"
+xdotool key --clearmodifiers Return
+expect_board ......... "after Enter on New Game"
 # focused_text: copies all of the control that has the focus and reads the clipboard.
 focused_text() {
     echo -n "no copy" | xclip -selection clipboard
@@ -301,8 +303,10 @@ xdotool key --clearmodifiers shift+Tab
 [ "$(focused_text)" = 42 ] || fail "Shift+Tab from New Game did not reach player 2's score"
 xdotool key --clearmodifiers shift+Tab
 [ "$(focused_text)" = 1 ] || fail "a second Shift+Tab did not reach player 1's score"
-echo "Tab moves from player 1's score to player 2's and on to New Game; Enter presses it;" \
-    "Shift+Tab goes back through player 2's score to player 1's"
+xdotool key --clearmodifiers Tab
+[ "$(focused_text)" = 42 ] || fail "Tab from player 1's score did not reach player 2's"
+echo "a press dragged off New Game presses nothing; Enter presses it; Shift+Tab goes back" \
+    "through player 2's score to player 1's, and Tab forward again"
 
 # One move of X completes the top row and the left column: two messages.
 for cell in 1 4 2 5 3 8 6 7; do click_cell "$cell"; done
