@@ -303,10 +303,8 @@ xdotool key --clearmodifiers shift+Tab
 [ "$(focused_text)" = 42 ] || fail "Shift+Tab from New Game did not reach player 2's score"
 xdotool key --clearmodifiers shift+Tab
 [ "$(focused_text)" = 1 ] || fail "a second Shift+Tab did not reach player 1's score"
-xdotool key --clearmodifiers Tab
-[ "$(focused_text)" = 42 ] || fail "Tab from player 1's score did not reach player 2's"
 echo "a press dragged off New Game presses nothing; Enter presses it; Shift+Tab goes back" \
-    "through player 2's score to player 1's, and Tab forward again"
+    "through player 2's score to player 1's"
 
 # One move of X completes the top row and the left column: two messages.
 for cell in 1 4 2 5 3 8 6 7; do click_cell "$cell"; done
