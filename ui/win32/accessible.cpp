@@ -114,6 +114,9 @@ AccessibleWindow::askStandard(HRESULT (STDMETHODCALLTYPE IAccessible::*question)
 
 HRESULT AccessibleWindow::get_accParent(IDispatch** parent)
 {
+    if (!parent)
+        return E_POINTER;
+    *parent = nullptr;
     return askStandard(&IAccessible::get_accParent, parent);
 }
 
