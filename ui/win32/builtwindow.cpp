@@ -109,7 +109,7 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
             windowed.push_back(control.get());
     int id = firstControlId;
     for (Control* control : windowed)
-        createControl(hwnd_, *control, id++, fontOf(*control->row));
+        createControl(hwnd_, *control, id++, looks_.fontOf(*control->row));
     if (looks_.dpi != systemDpi)
         fitFrame(looks_.dpi);
 }
@@ -159,11 +159,6 @@ void BuiltWindow::makeFonts(UINT dpi)
     looks_.titleFont = createFont(titleFace, dpi);
 }
 
-HFONT BuiltWindow::fontOf(const ControlRow& row) const
-{
-    return (row.looks & TitleFont) ? looks_.titleFont : looks_.controlFont;
-}
-
 SIZE BuiltWindow::frameSize(UINT dpi) const
 {
     RECT frame{0, 0, pixels(description_.clientWidthTwips, static_cast<int>(dpi)),
@@ -193,7 +188,8 @@ void BuiltWindow::layOut(UINT dpi)
                 continue;
             SetWindowPos(control.hwnd, nullptr, member.rect.left, member.rect.top,
                          member.rect.width, member.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row)), TRUE);
+            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(looks_.fontOf(row)),
+                         TRUE);
         }
     }
     DeleteObject(old.controlFont);

@@ -60,7 +60,6 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void makeFonts(UINT dpi);
-    HFONT fontOf(const ControlRow& row) const;
     // The size of a frame whose client area is the description's at dpi.
     SIZE frameSize(UINT dpi) const;
     void fitFrame(UINT dpi);
@@ -73,7 +72,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_; // back to front
     std::vector<std::vector<Control*>> rows_;        // by row and member
     // At the density that the controls are laid out and drawn for.
-    BoardLooks looks_{standardDotsPerInch, {}, {}, nullptr, nullptr, nullptr};
+    BoardLooks looks_;
 };
 
 } // namespace zorbelkin

@@ -97,8 +97,7 @@ void drawLabel(HDC dc, const Control& control, const BoardLooks& looks)
         FillRect(dc, &area, looks.groundBrush);
     if (!*control.row->text)
         return;
-    const HGDIOBJ previousFont =
-        SelectObject(dc, (control.row->looks & TitleFont) ? looks.titleFont : looks.controlFont);
+    const HGDIOBJ previousFont = SelectObject(dc, looks.fontOf(*control.row));
     SetTextColor(dc, colorRef(looks.ink));
     SetBkMode(dc, TRANSPARENT);
     const std::wstring text = wide(control.row->text);

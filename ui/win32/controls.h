@@ -37,12 +37,18 @@ void createControl(HWND parent, Control& control, int id, HFONT font);
 
 // The board's looks at one density, which the window draws its own controls in.
 struct BoardLooks {
-    UINT dpi;
+    UINT dpi = standardDotsPerInch;
     Rgb ground;
     Rgb ink;
-    HBRUSH groundBrush;
-    HFONT controlFont;
-    HFONT titleFont;
+    HBRUSH groundBrush = nullptr;
+    HFONT controlFont = nullptr;
+    HFONT titleFont = nullptr;
+
+    // The face of row's controls: the titles' or every other control's.
+    HFONT fontOf(const ControlRow& row) const
+    {
+        return (row.looks & TitleFont) ? titleFont : controlFont;
+    }
 };
 
 // Draws a control that has no window in its place on dc: a line in ink, an image's picture on
