@@ -64,9 +64,9 @@ void Game::win(CellIndex played)
 {
     for (const Mark mark : {Mark::X, Mark::O}) {
         for (const Line& line : lines) {
-            const bool throughMove = std::ranges::find(line, played) != line.end();
-            if (throughMove &&
-                std::ranges::all_of(line, [&](CellIndex cell) { return showsMark(cell, mark); })) {
+            const bool throughMove = std::find(line.begin(), line.end(), played) != line.end();
+            if (throughMove && std::all_of(line.begin(), line.end(),
+                                           [&](CellIndex cell) { return showsMark(cell, mark); })) {
                 view_.showMessage("You Win!!");
                 addPoint(CurrentPlayer == 1 ? TextBox::txt2 : TextBox::txt3);
             }

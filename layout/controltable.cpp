@@ -39,7 +39,8 @@ std::vector<MemberRef> focusOrder(const WindowDescription& description)
         for (int member = 0; member < count; ++member)
             byTabPosition.push_back({row.tabPosition + member, {r, member}});
     }
-    std::ranges::sort(byTabPosition, {}, &std::pair<int, MemberRef>::first);
+    std::sort(byTabPosition.begin(), byTabPosition.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<MemberRef> order;
     for (const auto& [position, member] : byTabPosition)
         order.push_back(member);

@@ -29,8 +29,9 @@ inline std::vector<std::string> toldOnFreshBoard()
                 continue;
             const bool enabled = !(row.looks & Disabled);
             const Spoken told = spokenControl(row, member, enabled, Mark::Blank);
-            const bool focusable = std::ranges::any_of(
-                focus, [&](MemberRef f) { return f.row == r && f.member == member; });
+            const bool focusable = std::any_of(focus.begin(), focus.end(), [&](MemberRef f) {
+                return f.row == r && f.member == member;
+            });
             const char* role = told.role == SpokenRole::PushButton ? "push button"
                                : told.role == SpokenRole::Text     ? "text"
                                                                    : "static text";
