@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#include "page.h"
+
+#include <cstdio>
+
+namespace zorbelkin::web {
+
+val appendElement(val parent, const std::string& tag)
+{
+    val element = val::global("document").call<val>("createElement", tag);
+    parent.call<void>("append", element);
+    return element;
+}
+
+void place(val element, PixelRect rect)
+{
+    setStyle(element, "left", cssPixels(rect.left));
+    setStyle(element, "top", cssPixels(rect.top));
+    setStyle(element, "width", cssPixels(rect.width));
+    setStyle(element, "height", cssPixels(rect.height));
+}
+
+void setStyle(val element, const std::string& property, const std::string& value)
+{
+    element["style"].call<void>("setProperty", property, value);
+}
+
+void listen(val target, const std::string& type)
+{
+    target.call<void>("addEventListener", type, val::module_property("handleEvent"));
+}
+
+std::string cssPixels(double pixels)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%gpx", pixels);
+    return text;
+}
+
+std::string cssColour(Rgb colour)
+{
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
+           std::to_string(colour.blue) + ")";
+}
+
+Rgb resolvedColour(val probe, const std::string& value)
+{
+    setStyle(probe, "color", value);
+    const std::string computed = val::global("getComputedStyle")(probe)["color"].as<std::string>();
+    const std::size_t open = computed.find('(');
+    Rgb colour;
+    if (open == std::string::npos || std::sscanf(computed.c_str() + open, "(%d, %d, %d",
+                                                 &colour.red, &colour.green, &colour.blue) != 3)
+        return black;
+    return colour;
+}
+
+} // namespace zorbelkin::web

@@ -1,0 +1,409 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#include "webwindow.h"
+
+#include "handlers.h"
+#include "markfiles.h"
+#include "markpicture.h"
+#include "spoken.h"
+#include "windowlayout.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zorbelkin::web {
+namespace {
+
+const WindowDescription& window()
+{
+    return mainWindowDescription();
+}
+
+// The CSS font of face.
+std::string cssFont(const Face& face)
+{
+    char size[16];
+    std::snprintf(size, sizeof size, "%gpt", face.points);
+    std::string font = std::string(face.bold ? "bold " : "") + size + ' ';
+    for (const char* family : face.families)
+        font += '"' + std::string(family) + "\", ";
+    return font + "sans-serif";
+}
+
+std::string tagOf(ControlKind kind)
+{
+    return kind == ControlKind::Image     ? "img"
+           : kind == ControlKind::TextBox ? "input"
+           : kind == ControlKind::Button  ? "button"
+                                          : "div";
+}
+
+// The cell that a control of the board stands on, for a cell's label.
+std::optional<CellIndex> cellOf(const val& element)
+{
+    const val cell = element["dataset"]["cell"];
+    if (cell.isUndefined())
+        return std::nullopt;
+    return static_cast<CellIndex>(std::stoi(cell.as<std::string>()));
+}
+
+// The text boxes and the button, which take the focus and the pointer as the browser's own do.
+bool isOwnControl(const val& element)
+{
+    const val tag = element["tagName"];
+    return tag.isString() &&
+           (tag.as<std::string>() == "INPUT" || tag.as<std::string>() == "BUTTON");
+}
+
+void setAttribute(val element, const std::string& name, const std::string& value)
+{
+    element.call<void>("setAttribute", name, value);
+}
+
+} // namespace
+
+WebWindow::WebWindow()
+{
+    val document = val::global("document");
+    val body = document["body"];
+    document.set("title", std::string(window().title));
+    pageProbe_ = appendElement(body, "span");
+    pageProbe_.set("hidden", true);
+    frame_ = appendElement(body, "main");
+    board_ = appendElement(frame_, "div");
+    board_.set("id", std::string(window().name));
+    place(board_, toPixels({0, 0, window().clientWidthTwips, window().clientHeightTwips}));
+    setStyle(board_, "font", cssFont(controlFace));
+    boardProbe_ = appendElement(board_, "span");
+    boardProbe_.set("hidden", true);
+
+    controls_.resize(window().controls.size());
+    for (std::size_t r = 0; r < window().controls.size(); ++r)
+        for (const Member& member : membersOf(window().controls[r])) {
+            controls_[r].push_back(appendElement(board_, tagOf(window().controls[r].kind)));
+            controls_[r].back().set("id", member.name);
+            buildControl(r, static_cast<int>(controls_[r].size() - 1));
+            place(controls_[r].back(), member.rect);
+        }
+    for (int box = 0; box < 3; ++box)
+        texts_[box] = window().controls[rowOf(TextBox(box)).index].text;
+    cellEnabled_.fill(true);
+
+    spoken_ = appendElement(body, "div");
+    setAttribute(spoken_, "role", "status");
+    spoken_.set("className", std::string("spoken-only"));
+
+    box_ = appendElement(body, "dialog");
+    setAttribute(box_, "role", "alertdialog");
+    setAttribute(box_, "aria-labelledby", "box-title");
+    setAttribute(box_, "aria-describedby", "box-text");
+    val title = appendElement(box_, "h1");
+    title.set("id", std::string("box-title"));
+    title.set("textContent", std::string(applicationTitle));
+    boxText_ = appendElement(box_, "p");
+    boxText_.set("id", std::string("box-text"));
+    boxOk_ = appendElement(box_, "button");
+    boxOk_.set("id", std::string("OK"));
+    boxOk_.set("textContent", std::string("OK"));
+    listen(boxOk_, "click");
+    listen(box_, "close");
+    listen(box_, "mousedown");
+
+    for (const char* type : {"pointerdown", "mousedown"})
+        listen(board_, type);
+    for (const char* type : {"pointerup", "pointercancel", "keydown"})
+        listen(document, type);
+    listen(val::global("window"), "resize");
+    for (const char* query : {"(prefers-color-scheme: dark)", "(forced-colors: active)"})
+        listen(val::global("matchMedia")(std::string(query)), "change");
+    colour();
+    fit();
+    control(mainRow::Cmd3.index).call<void>("focus");
+}
+
+void WebWindow::buildControl(std::size_t r, int member)
+{
+    const ControlRow& row = window().controls[r];
+    val& element = controls_[r][member];
+    const bool enabled = !(row.looks & Disabled);
+    switch (row.kind) {
+    case ControlKind::Line:
+        element.set("className", std::string("line"));
+        return;
+    case ControlKind::Image:
+        element.set("alt", std::string());
+        element.set("draggable", false);
+        setStyle(element, "visibility", "hidden");
+        return;
+    case ControlKind::Label:
+        if (row.cellArray) {
+            element["dataset"].set("cell", std::to_string(member));
+            element.set("className", std::string("cell"));
+            setAttribute(element, "role", "button");
+            setAttribute(element, "aria-label",
+                         spokenControl(row, member, enabled, Mark::Blank).name);
+        } else {
+            element.set("textContent", std::string(row.text));
+        }
+        if (row.looks & TitleFont)
+            setStyle(element, "font", cssFont(titleFace));
+        if (row.looks & Centred)
+            setStyle(element, "text-align", "center");
+        return;
+    case ControlKind::TextBox:
+        element.set("value", std::string(row.text));
+        element.set("disabled", !enabled);
+        element.set("spellcheck", false);
+        setAttribute(element, "autocomplete", "off");
+        setAttribute(element, "aria-label", spokenControl(row, member, enabled, Mark::Blank).name);
+        for (int box = 0; box < 3; ++box)
+            if (rowOf(TextBox(box)).index == r)
+                element["dataset"].set("box", std::to_string(box));
+        listen(element, "input");
+        return;
+    case ControlKind::Button:
+        element.set("textContent", spokenControl(row, member, enabled, Mark::Blank).name);
+        listen(element, "click");
+        return;
+    }
+}
+
+void WebWindow::handle(const val& event)
+{
+    const std::string type = event["type"].as<std::string>();
+    if (type == "resize")
+        return fit();
+    if (type == "change")
+        return colour();
+    if (type == "close")
+        return boxClosed();
+    if (ended_)
+        return;
+    if (type == "pointerdown") {
+        pointerDown(event);
+    } else if (type == "mousedown") {
+        // The board's labels, pictures and lines, and the box around its button, leave the focus
+        // where it is, as on the desktop.
+        if (!isOwnControl(event["target"]))
+            event.call<void>("preventDefault");
+    } else if (type == "pointerup" || type == "pointercancel") {
+        if (type == "pointerup")
+            pointerUp(event);
+        pressedCell_.reset();
+    } else if (type == "keydown") {
+        tab(event);
+    } else if (type == "click") {
+        if (event["currentTarget"].strictlyEquals(boxOk_))
+            box_.call<void>("close");
+        else
+            run(onNewGame);
+    } else if (type == "input") {
+        const val target = event["target"];
+        texts_.at(std::stoi(target["dataset"]["box"].as<std::string>())) =
+            target["value"].as<std::string>();
+    }
+}
+
+// A click is a press and a release of the primary button, or a touch or a pen, on the same free
+// cell; a press dragged off the cell plays nothing.
+void WebWindow::pointerDown(const val& event)
+{
+    pressedCell_.reset();
+    const val target = event["target"];
+    if (event["button"].as<int>() != 0 || !event["isPrimary"].as<bool>())
+        return;
+    pressedCell_ = cellOf(target);
+    // A touch keeps its pointer on the element it began on; the release must find the cell it
+    // ends on.
+    if (pressedCell_ && target.call<bool>("hasPointerCapture", event["pointerId"]))
+        target.call<void>("releasePointerCapture", event["pointerId"]);
+}
+
+void WebWindow::pointerUp(const val& event)
+{
+    const std::optional<CellIndex> cell = cellOf(event["target"]);
+    if (cell && cell == pressedCell_ && cellEnabled_.at(*cell))
+        run([&] { onCellClick(*cell); });
+}
+
+// Tab and Shift+Tab go round the controls that take the focus, in the table's tab order.
+void WebWindow::tab(const val& event)
+{
+    if (event["key"].as<std::string>() != "Tab")
+        return;
+    const std::vector<MemberRef> order = focusOrder(window());
+    const val focused = val::global("document")["activeElement"];
+    const auto at = std::find_if(order.begin(), order.end(), [&](MemberRef ref) {
+        return control(ref.row, ref.member).strictlyEquals(focused);
+    });
+    const bool back = event["shiftKey"].as<bool>();
+    const std::size_t count = order.size();
+    const std::size_t here = at == order.end() ? (back ? 0 : count - 1) : at - order.begin();
+    const MemberRef next = order[(here + (back ? count - 1 : 1)) % count];
+    event.call<void>("preventDefault");
+    control(next.row, next.member).call<void>("focus");
+}
+
+void WebWindow::colour()
+{
+    const BoardColours colours = boardColours(resolvedColour(pageProbe_, "CaptionText"),
+                                              resolvedColour(pageProbe_, "CanvasText"));
+    setStyle(board_, "background-color", cssColour(colours.ground));
+    setStyle(board_, "color", cssColour(colours.ink));
+    for (std::size_t r = 0; r < window().controls.size(); ++r)
+        if (window().controls[r].kind == ControlKind::Line)
+            setStyle(control(r), "background-color", cssColour(colours.ink));
+    // The turn box is disabled: its digit is muted, but must still read on the box's ground.
+    val& turn = control(mainRow::Txt1.index);
+    const Rgb field = resolvedColour(boardProbe_, "Field");
+    setStyle(turn, "background-color", cssColour(field));
+    setStyle(turn, "color", cssColour(readableInk(resolvedColour(boardProbe_, "GrayText"), field)));
+}
+
+void WebWindow::fit()
+{
+    const val page = val::global("window");
+    const double pageWidth = page["innerWidth"].as<double>();
+    const double pageHeight = page["innerHeight"].as<double>();
+    const double width = pixels(window().clientWidthTwips);
+    const double height = pixels(window().clientHeightTwips);
+    const double scale = std::min({1.0, pageWidth / width, pageHeight / height});
+    // Centred on whole pixels: half a pixel off would blur every line and letter.
+    place(frame_, {static_cast<int>((pageWidth - width * scale) / 2),
+                   static_cast<int>((pageHeight - height * scale) / 2), 0, 0});
+    setStyle(frame_, "width", cssPixels(width * scale));
+    setStyle(frame_, "height", cssPixels(height * scale));
+    char transform[32];
+    std::snprintf(transform, sizeof transform, "scale(%.9g)", scale);
+    setStyle(board_, "transform", transform);
+}
+
+const WebWindow::Holder& WebWindow::holder() const
+{
+    if (!holder_) {
+        const auto load = [](Mark mark) {
+            const MarkFiles files = markFiles(mark);
+            const MarkPicture read = readMarkPicture(files.small.start, files.small.url,
+                                                     files.large.start, files.large.url);
+            return std::make_shared<const WebPicture>(read.handle, std::string(files.small.url),
+                                                      std::string(files.large.url) + " 4x");
+        };
+        holder_ = Holder{load(Mark::X), load(Mark::O)};
+    }
+    return *holder_;
+}
+
+WebWindow::Picture WebWindow::pictureOf(Mark mark) const
+{
+    const Holder& pictures = holder();
+    return mark == Mark::X ? pictures.x : mark == Mark::O ? pictures.o : nullptr;
+}
+
+PictureHandle WebWindow::cellPictureHandle(CellIndex cell) const
+{
+    return handleOf(pictures_.at(cell));
+}
+
+PictureHandle WebWindow::markPictureHandle(Mark mark) const
+{
+    return handleOf(pictureOf(mark));
+}
+
+void WebWindow::assignPicture(CellIndex cell, Mark mark)
+{
+    pictures_.at(cell) = pictureOf(mark);
+    show([this, cell, mark, picture = pictures_[cell], enabled = cellEnabled_[cell]] {
+        val& image = control(mainRow::Img1.index, cell);
+        setStyle(image, "visibility", picture ? "visible" : "hidden");
+        if (picture) {
+            image.set("srcset", picture->srcset());
+            image.set("src", picture->src());
+        } else {
+            image.call<void>("removeAttribute", std::string("srcset"));
+            image.call<void>("removeAttribute", std::string("src"));
+        }
+        showCell(cell, mark, enabled, mark != Mark::Blank);
+    });
+}
+
+void WebWindow::setCellEnabled(CellIndex cell, bool enabled)
+{
+    cellEnabled_.at(cell) = enabled;
+    show([this, cell, enabled, mark = shownMark(*this, cell)] {
+        showCell(cell, mark, enabled, false);
+    });
+}
+
+void WebWindow::showCell(CellIndex cell, Mark mark, bool enabled, bool announce)
+{
+    const std::string name =
+        spokenControl(window().controls[mainRow::lbl1.index], cell, enabled, mark).name;
+    val& label = control(mainRow::lbl1.index, cell);
+    setAttribute(label, "aria-label", name);
+    setAttribute(label, "aria-disabled", enabled ? "false" : "true");
+    if (announce)
+        spoken_.set("textContent", name);
+}
+
+std::string WebWindow::text(TextBox box) const
+{
+    return texts_.at(static_cast<std::size_t>(box));
+}
+
+void WebWindow::setText(TextBox box, const std::string& text)
+{
+    texts_.at(static_cast<std::size_t>(box)) = text;
+    show([this, box, text] { control(rowOf(box).index).set("value", text); });
+}
+
+void WebWindow::showMessage(const std::string& text)
+{
+    show([this, text] { openBox(text); });
+}
+
+void WebWindow::show(std::function<void()> change)
+{
+    pending_.push_back(std::move(change));
+    showPending();
+}
+
+void WebWindow::showPending()
+{
+    while (!boxOpen_ && !pending_.empty()) {
+        const std::function<void()> change = std::move(pending_.front());
+        pending_.pop_front();
+        change();
+    }
+}
+
+void WebWindow::openBox(const std::string& text)
+{
+    boxText_.set("textContent", text);
+    boxOpen_ = true;
+    box_.call<void>("showModal");
+    boxOk_.call<void>("focus");
+}
+
+void WebWindow::boxClosed()
+{
+    boxOpen_ = false;
+    if (ended_)
+        frame_.call<void>("remove");
+    else
+        showPending();
+}
+
+void WebWindow::run(const std::function<void()>& handler)
+{
+    runGuarded(handler, [this](const std::exception& error) {
+        ended_ = true;
+        pending_.clear();
+        if (boxOpen_)
+            boxText_.set("textContent", fatalErrorMessage(error.what()));
+        else
+            openBox(fatalErrorMessage(error.what()));
+    });
+}
+
+} // namespace zorbelkin::web

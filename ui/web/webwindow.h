@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "gameview.h"
+#include "page.h"
+
+#include <array>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorbelkin::web {
+
+// A mark picture as the page shows it: by the addresses of its two renditions.
+class WebPicture {
+public:
+    WebPicture(PictureHandle handle, std::string src, std::string srcset)
+        : handle_(handle), src_(std::move(src)), srcset_(std::move(srcset))
+    {}
+    PictureHandle handle() const { return handle_; }
+    const std::string& src() const { return src_; }
+    const std::string& srcset() const { return srcset_; }
+
+private:
+    PictureHandle handle_;
+    std::string src_;
+    std::string srcset_;
+};
+
+// The game's window as a page: the board built from the main window's table, scaled down as one
+// piece where the page is smaller, and the message box as a modal dialog.
+//
+// The window keeps what the game reads (pictures, enabled cells, texts) and shows each change in
+// the order the game made it. A page cannot wait for a dialog, so showMessage returns at once and
+// every change the game makes after it is held back until the player dismisses the box: the
+// player sees the box, then the point, as on the desktop. While a box is open the page takes no
+// input.
+class WebWindow final : public GameView {
+public:
+    // Builds the board into the page's body, with the focus on New Game.
+    WebWindow();
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+
+    // What the game does on a click on a free cell, and on New Game.
+    std::function<void(CellIndex)> onCellClick;
+    std::function<void()> onNewGame;
+
+    // Every event the page delivers, from listen().
+    void handle(const val& event);
+    // Runs one handler of the game. An exception out of it shows its error in a box; once that
+    // is dismissed the board is gone, and nothing more reaches the game.
+    void run(const std::function<void()>& handler);
+
+    PictureHandle cellPictureHandle(CellIndex cell) const override;
+    PictureHandle markPictureHandle(Mark mark) const override;
+    void assignPicture(CellIndex cell, Mark mark) override;
+    void setCellEnabled(CellIndex cell, bool enabled) override;
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, const std::string& text) override;
+    void showMessage(const std::string& text) override;
+
+private:
+    using Picture = std::shared_ptr<const WebPicture>;
+    // The holder's pictures, made on first use.
+    struct Holder {
+        Picture x;
+        Picture o;
+    };
+
+    void buildControl(std::size_t row, int member);
+    val& control(std::size_t row, int member = 0) { return controls_[row][member]; }
+    const Holder& holder() const;
+    Picture pictureOf(Mark mark) const;
+
+    void showCell(CellIndex cell, Mark mark, bool enabled, bool announce);
+    // Runs change now, or once the boxes open before it are dismissed.
+    void show(std::function<void()> change);
+    void showPending();
+    void openBox(const std::string& text);
+    void boxClosed();
+
+    void pointerDown(const val& event);
+    void pointerUp(const val& event);
+    void tab(const val& event);
+    // Colours the board from the page's colour scheme, as the desktop programs do from theirs.
+    void colour();
+    // The largest scale, at most 1, at which the whole board fits the page.
+    void fit();
+
+    std::vector<std::vector<val>> controls_; // [row][member] of the main window's table
+    val frame_ = val::undefined();
+    val board_ = val::undefined();
+    val box_ = val::undefined();
+    val boxText_ = val::undefined();
+    val boxOk_ = val::undefined();
+    val spoken_ = val::undefined(); // says each new mark to a screen reader
+    val pageProbe_ = val::undefined();
+    val boardProbe_ = val::undefined();
+
+    mutable std::optional<Holder> holder_;
+    std::array<Picture, cellCount> pictures_{};
+    std::array<bool, cellCount> cellEnabled_{};
+    std::array<std::string, 3> texts_;
+
+    std::deque<std::function<void()>> pending_;
+    bool boxOpen_ = false;
+    bool ended_ = false;
+    std::optional<CellIndex> pressedCell_;
+};
+
+} // namespace zorbelkin::web
