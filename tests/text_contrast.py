@@ -28,11 +28,15 @@ def contrast(a, b):
     return (high + 0.05) / (low + 0.05)
 
 
-def main():
-    _, _, columns = read_ppm(sys.argv[1])
+def ground_and_ink(columns):
+    """The commonest colour of a picture's columns, and the one that stands out most from it."""
     counts = Counter(bytes(pixel) for column in columns for pixel in column)
     ground = counts.most_common(1)[0][0]
-    ink = max(counts, key=lambda colour: contrast(colour, ground))
+    return ground, max(counts, key=lambda colour: contrast(colour, ground))
+
+
+def main():
+    ground, ink = ground_and_ink(read_ppm(sys.argv[1])[2])
     show = lambda colour: ",".join(str(c) for c in colour)
     print(f"ground {show(ground)} ink {show(ink)} contrast {contrast(ground, ink):.2f}")
     return 0 if ink != ground else 1

@@ -2,16 +2,21 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing, builds, and then plays the game or runs every test.
-# Usage: tools/setup.sh play | test | package | windows | arm64
+# Usage: tools/setup.sh play | test | package | windows | arm64 | web
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-dejavu-core)
+# The browser program is built with Debian's emscripten and served with Python's own server; its
+# tests drive Debian's Chromium through WebDriver.
+web_packages=(cmake make emscripten python3)
+web_test_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium imagemagick
+    fonts-liberation)
 test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream
     clang-format-19 git file reuse lintian devscripts man-db diffoscope-minimal
     weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
-    wine wine64 "${windows_packages[@]}")
+    wine wine64 "${windows_packages[@]}" "${web_test_packages[@]}")
 package_packages=(file appstream)
 # The arm64 program is built with Debian's cross compiler against arm64's own Qt packages, with
 # this machine's Qt tools, and its tests run under qemu-user.
@@ -36,13 +41,14 @@ test)
     ;;
 package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
 windows) wanted=("${windows_packages[@]}") ;;
+web) wanted=("${web_packages[@]}") ;;
 arm64)
     arm64_here || exec $sudo tools/on-debian.sh "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
         tools/setup.sh arm64
     wanted=("${arm64_packages[@]}")
     ;;
 *)
-    echo "usage: $0 play | test | package | windows | arm64" >&2
+    echo "usage: $0 play | test | package | windows | arm64 | web" >&2
     exit 2
     ;;
 esac
@@ -72,10 +78,11 @@ play)
     exec build/play/ui/qt/zorbelkin
     ;;
 test)
-    # The Windows program and installer with their tests under Wine, the Debian package, the
-    # sanitizer build and the arm64 build first, so that the run ends with the summary of the
-    # Linux tests.
+    # The Windows program and installer with their tests under Wine, the browser program with its
+    # tests in Chromium, the Debian package, the sanitizer build and the arm64 build first, so
+    # that the run ends with the summary of the Linux tests.
     cmake --workflow --preset windows-test
+    cmake --workflow --preset web-test
     cmake --workflow --preset package
     cmake --workflow --preset sanitize
     tools/setup.sh arm64
@@ -86,6 +93,12 @@ package)
     ;;
 windows)
     exec cmake --workflow --preset windows
+    ;;
+web)
+    cmake --workflow --preset web
+    port=${PORT:-8000}
+    echo "ZORBELKIN is served at http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build/web "$port"
     ;;
 arm64)
     exec cmake --workflow --preset arm64
