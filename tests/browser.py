@@ -280,6 +280,7 @@ def colours(page, _):
                                    f"{features[-1][1]})').matches"), "no " + scheme)
         ground, ink = ground_and_ink(page.shot("Label2"))
         expect(contrast(ground, ink) >= 7, True, f"{scheme}: the titles' contrast")
+        expect(contrast(ground, (0, 0, 0)) >= 7, True, f"{scheme}: a light board")
         ground, ink = ground_and_ink(page.shot("Txt1"))
         expect(contrast(ground, ink) >= 4.5, True, f"{scheme}: the turn digit's contrast")
         page_ground = page.js("return getComputedStyle(document.body).backgroundColor")

@@ -16,10 +16,10 @@ val appendElement(val parent, const std::string& tag)
 
 void place(val element, PixelRect rect)
 {
-    setStyle(element, "left", cssPixels(rect.left));
-    setStyle(element, "top", cssPixels(rect.top));
-    setStyle(element, "width", cssPixels(rect.width));
-    setStyle(element, "height", cssPixels(rect.height));
+    // One call rather than four: the board's 32 controls are placed before its first frame.
+    element["style"].set("cssText", "left:" + cssPixels(rect.left) + ";top:" + cssPixels(rect.top) +
+                                        ";width:" + cssPixels(rect.width) +
+                                        ";height:" + cssPixels(rect.height));
 }
 
 void setStyle(val element, const std::string& property, const std::string& value)

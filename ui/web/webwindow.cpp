@@ -83,8 +83,8 @@ WebWindow::WebWindow()
         for (const Member& member : membersOf(window().controls[r])) {
             controls_[r].push_back(appendElement(board_, tagOf(window().controls[r].kind)));
             controls_[r].back().set("id", member.name);
-            buildControl(r, static_cast<int>(controls_[r].size() - 1));
             place(controls_[r].back(), member.rect);
+            buildControl(r, static_cast<int>(controls_[r].size() - 1));
         }
     for (int box = 0; box < 3; ++box)
         texts_[box] = window().controls[rowOf(TextBox(box)).index].text;
