@@ -3,10 +3,12 @@
 
 #include "score.h"
 
+#include <array>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <locale>
-#include <sstream>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace zorbelkin {
@@ -53,15 +55,19 @@ bool isDecimalNumber(std::string_view text)
     return at == text.size();
 }
 
-// As "%.*g" writes it with precision significant digits, with a decimal point whatever locale the
-// program runs in.
-std::string inClassicLocale(double value, int precision)
+// The C library reads and writes numbers with the decimal point of the program's locale, which a
+// desktop program takes from its user's; a score's is always '.'.
+std::string_view localDecimalPoint()
 {
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream.precision(precision);
-    stream << value;
-    return stream.str();
+    return std::localeconv()->decimal_point;
+}
+
+std::string withDecimalPoint(std::string_view number, std::string_view from, std::string_view to)
+{
+    std::string text(number);
+    if (const std::size_t at = text.find(from); at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
 }
 
 } // namespace
@@ -71,11 +77,10 @@ double scoreFromText(std::string_view text)
     const std::string_view number = trimmed(text);
     if (!isDecimalNumber(number))
         return 0.0;
-    std::istringstream stream{std::string(number)};
-    stream.imbue(std::locale::classic());
-    double value = 0.0;
-    stream >> value;
-    return stream && std::isfinite(value) ? value : 0.0;
+    const std::string local = withDecimalPoint(number, ".", localDecimalPoint());
+    char* end = nullptr;
+    const double value = std::strtod(local.c_str(), &end);
+    return end == local.c_str() + local.size() && std::isfinite(value) ? value : 0.0;
 }
 
 std::string scoreToText(double score)
@@ -85,7 +90,9 @@ std::string scoreToText(double score)
     // 17 significant digits read back as the same double, always; fewer often do.
     std::string text;
     for (int precision = 1; precision <= 17; ++precision) {
-        text = inClassicLocale(score, precision);
+        std::array<char, 32> written{};
+        std::snprintf(written.data(), written.size(), "%.*g", precision, score);
+        text = withDecimalPoint(written.data(), localDecimalPoint(), ".");
         if (scoreFromText(text) == score)
             break;
     }

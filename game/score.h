@@ -8,7 +8,8 @@
 
 namespace zorbelkin {
 
-// The one pair of conversions for the scores, independent of the locale.
+// The one pair of conversions for the scores, independent of the locale. They use the C library's
+// conversions and its locale, so call them from one thread at a time.
 
 // The number a score box holds. Blanks around it are allowed; a text that is not a finite number
 // (empty, letters, "1,5", "inf", "nan", out of range) counts as 0.

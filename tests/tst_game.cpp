@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <clocale>
+
 using namespace zorbelkin;
 using zorbelkin::testing::FakeView;
 
@@ -14,11 +16,19 @@ class TestGame : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void gameFollowsTheRules_data();
     void gameFollowsTheRules();
     void scoreBoxGainsOnePoint_data();
     void scoreBoxGainsOnePoint();
 };
+
+// CTest runs these tests in a locale that writes a decimal comma, as many players' do, which Qt
+// takes from the environment: the scores must still read and write a decimal point.
+void TestGame::initTestCase()
+{
+    QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArrayLiteral(","));
+}
 
 void TestGame::gameFollowsTheRules_data()
 {

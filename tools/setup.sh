@@ -13,7 +13,7 @@ build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-deja
 web_packages=(cmake make emscripten python3)
 web_test_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium imagemagick
     fonts-liberation)
-test_packages=(xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream
+test_packages=(locales xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream
     clang-format-19 git file reuse lintian devscripts man-db diffoscope-minimal
     weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     wine wine64 "${windows_packages[@]}" "${web_test_packages[@]}")
