@@ -89,7 +89,7 @@ class Page:
         """The cells as "XO./.X./..X", from the pictures they show."""
         marks = self.js("""return [...Array(9).keys()].map(i => {
             const img = document.getElementById(`Img1(${i})`);
-            return img.style.visibility == 'hidden' ? '.' : img.currentSrc.includes('/x') ? 'X' : 'O'; }).join('');""")
+            return getComputedStyle(img).visibility == 'hidden' ? '.' : img.currentSrc.includes('/x') ? 'X' : 'O'; }).join('');""")
         return "/".join(marks[i:i + 3] for i in (0, 3, 6))
 
     def texts(self):

@@ -45,9 +45,16 @@ std::string cssColour(Rgb colour)
            std::to_string(colour.blue) + ")";
 }
 
-Rgb resolvedColour(val probe, const std::string& value)
+val colourProbe(val parent, const std::string& colour)
 {
-    setStyle(probe, "color", value);
+    val probe = appendElement(parent, "span");
+    probe.set("hidden", true);
+    setStyle(probe, "color", colour);
+    return probe;
+}
+
+Rgb colourOf(const val& probe)
+{
     const std::string computed = val::global("getComputedStyle")(probe)["color"].as<std::string>();
     const std::size_t open = computed.find('(');
     Rgb colour;

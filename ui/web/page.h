@@ -32,8 +32,11 @@ std::string cssPixels(double pixels);
 // "rgb(12, 34, 56)", as CSS writes a colour and reads it back.
 std::string cssColour(Rgb colour);
 
-// The colour that the CSS colour value (a name such as "CanvasText", or any other) comes to at
-// probe's place in the page. A colour the page cannot read as rgb() or rgba() is black.
-Rgb resolvedColour(val probe, const std::string& value);
+// A hidden element, the last child of parent, whose colour is the CSS colour value colour (a
+// system colour such as "CanvasText"), as it comes out at that place in the page at any time.
+val colourProbe(val parent, const std::string& colour);
+
+// probe's colour now; black for a colour the page cannot give as rgb() or rgba().
+Rgb colourOf(const val& probe);
 
 } // namespace zorbelkin::web

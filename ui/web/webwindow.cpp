@@ -6,6 +6,7 @@
 #include "handlers.h"
 #include "markfiles.h"
 #include "markpicture.h"
+#include "markup.h"
 #include "spoken.h"
 #include "windowlayout.h"
 
@@ -18,25 +19,6 @@ namespace {
 const WindowDescription& window()
 {
     return mainWindowDescription();
-}
-
-// The CSS font of face.
-std::string cssFont(const Face& face)
-{
-    char size[16];
-    std::snprintf(size, sizeof size, "%gpt", face.points);
-    std::string font = std::string(face.bold ? "bold " : "") + size + ' ';
-    for (const char* family : face.families)
-        font += '"' + std::string(family) + "\", ";
-    return font + "sans-serif";
-}
-
-std::string tagOf(ControlKind kind)
-{
-    return kind == ControlKind::Image     ? "img"
-           : kind == ControlKind::TextBox ? "input"
-           : kind == ControlKind::Button  ? "button"
-                                          : "div";
 }
 
 // The cell that a control of the board stands on, for a cell's label.
@@ -56,62 +38,40 @@ bool isOwnControl(const val& element)
            (tag.as<std::string>() == "INPUT" || tag.as<std::string>() == "BUTTON");
 }
 
-void setAttribute(val element, const std::string& name, const std::string& value)
-{
-    element.call<void>("setAttribute", name, value);
-}
-
 } // namespace
 
 WebWindow::WebWindow()
 {
     val document = val::global("document");
-    val body = document["body"];
     document.set("title", std::string(window().title));
-    pageProbe_ = appendElement(body, "span");
-    pageProbe_.set("hidden", true);
-    frame_ = appendElement(body, "main");
-    board_ = appendElement(frame_, "div");
-    board_.set("id", std::string(window().name));
-    place(board_, toPixels({0, 0, window().clientWidthTwips, window().clientHeightTwips}));
-    setStyle(board_, "font", cssFont(controlFace));
-    boardProbe_ = appendElement(board_, "span");
-    boardProbe_.set("hidden", true);
+    const val body = document["body"];
+    body.call<void>("insertAdjacentHTML", std::string("beforeend"), pageMarkup());
+    val style = val::global("CSSStyleSheet").new_();
+    style.call<void>("replaceSync", boardStyle());
+    val sheets = val::array();
+    sheets.call<void>("push", style);
+    document.set("adoptedStyleSheets", sheets);
 
-    controls_.resize(window().controls.size());
-    for (std::size_t r = 0; r < window().controls.size(); ++r)
-        for (const Member& member : membersOf(window().controls[r])) {
-            controls_[r].push_back(appendElement(board_, tagOf(window().controls[r].kind)));
-            controls_[r].back().set("id", member.name);
-            place(controls_[r].back(), member.rect);
-            buildControl(r, static_cast<int>(controls_[r].size() - 1));
-        }
+    const auto byId = [&](const std::string& id) {
+        return document.call<val>("getElementById", id);
+    };
+    frame_ = document.call<val>("querySelector", std::string("main"));
+    board_ = byId(window().name);
+    spoken_ = byId("spoken");
+    box_ = byId("box");
+    boxText_ = byId("box-text");
+    boxOk_ = byId("OK");
+    system_ = {colourProbe(body, "CaptionText"), colourProbe(body, "CanvasText"),
+               colourProbe(board_, "Field"), colourProbe(board_, "GrayText")};
+
     for (int box = 0; box < 3; ++box)
         texts_[box] = window().controls[rowOf(TextBox(box)).index].text;
     cellEnabled_.fill(true);
 
-    spoken_ = appendElement(body, "div");
-    setAttribute(spoken_, "role", "status");
-    spoken_.set("className", std::string("spoken-only"));
-
-    box_ = appendElement(body, "dialog");
-    setAttribute(box_, "role", "alertdialog");
-    setAttribute(box_, "aria-labelledby", "box-title");
-    setAttribute(box_, "aria-describedby", "box-text");
-    val title = appendElement(box_, "h1");
-    title.set("id", std::string("box-title"));
-    title.set("textContent", std::string(applicationTitle));
-    boxText_ = appendElement(box_, "p");
-    boxText_.set("id", std::string("box-text"));
-    boxOk_ = appendElement(box_, "button");
-    boxOk_.set("id", std::string("OK"));
-    boxOk_.set("textContent", std::string("OK"));
-    listen(boxOk_, "click");
-    listen(box_, "close");
-    listen(box_, "mousedown");
-
-    for (const char* type : {"pointerdown", "mousedown"})
+    for (const char* type : {"pointerdown", "mousedown", "click", "input"})
         listen(board_, type);
+    for (const char* type : {"close", "mousedown", "click"})
+        listen(box_, type);
     for (const char* type : {"pointerup", "pointercancel", "keydown"})
         listen(document, type);
     listen(val::global("window"), "resize");
@@ -122,51 +82,10 @@ WebWindow::WebWindow()
     control(mainRow::Cmd3.index).call<void>("focus");
 }
 
-void WebWindow::buildControl(std::size_t r, int member)
+val WebWindow::control(std::size_t row, int member) const
 {
-    const ControlRow& row = window().controls[r];
-    val& element = controls_[r][member];
-    const bool enabled = !(row.looks & Disabled);
-    switch (row.kind) {
-    case ControlKind::Line:
-        element.set("className", std::string("line"));
-        return;
-    case ControlKind::Image:
-        element.set("alt", std::string());
-        element.set("draggable", false);
-        setStyle(element, "visibility", "hidden");
-        return;
-    case ControlKind::Label:
-        if (row.cellArray) {
-            element["dataset"].set("cell", std::to_string(member));
-            element.set("className", std::string("cell"));
-            setAttribute(element, "role", "button");
-            setAttribute(element, "aria-label",
-                         spokenControl(row, member, enabled, Mark::Blank).name);
-        } else {
-            element.set("textContent", std::string(row.text));
-        }
-        if (row.looks & TitleFont)
-            setStyle(element, "font", cssFont(titleFace));
-        if (row.looks & Centred)
-            setStyle(element, "text-align", "center");
-        return;
-    case ControlKind::TextBox:
-        element.set("value", std::string(row.text));
-        element.set("disabled", !enabled);
-        element.set("spellcheck", false);
-        setAttribute(element, "autocomplete", "off");
-        setAttribute(element, "aria-label", spokenControl(row, member, enabled, Mark::Blank).name);
-        for (int box = 0; box < 3; ++box)
-            if (rowOf(TextBox(box)).index == r)
-                element["dataset"].set("box", std::to_string(box));
-        listen(element, "input");
-        return;
-    case ControlKind::Button:
-        element.set("textContent", spokenControl(row, member, enabled, Mark::Blank).name);
-        listen(element, "click");
-        return;
-    }
+    return val::global("document")
+        .call<val>("getElementById", controlId(window().controls[row], member));
 }
 
 void WebWindow::handle(const val& event)
@@ -178,6 +97,8 @@ void WebWindow::handle(const val& event)
         return colour();
     if (type == "close")
         return boxClosed();
+    if (type == "click" && event["target"].strictlyEquals(boxOk_))
+        return box_.call<void>("close");
     if (ended_)
         return;
     if (type == "pointerdown") {
@@ -194,9 +115,7 @@ void WebWindow::handle(const val& event)
     } else if (type == "keydown") {
         tab(event);
     } else if (type == "click") {
-        if (event["currentTarget"].strictlyEquals(boxOk_))
-            box_.call<void>("close");
-        else
+        if (event["target"].strictlyEquals(control(mainRow::Cmd3.index)))
             run(onNewGame);
     } else if (type == "input") {
         const val target = event["target"];
@@ -233,9 +152,9 @@ void WebWindow::tab(const val& event)
     if (event["key"].as<std::string>() != "Tab")
         return;
     const std::vector<MemberRef> order = focusOrder(window());
-    const val focused = val::global("document")["activeElement"];
+    const std::string focused = val::global("document")["activeElement"]["id"].as<std::string>();
     const auto at = std::find_if(order.begin(), order.end(), [&](MemberRef ref) {
-        return control(ref.row, ref.member).strictlyEquals(focused);
+        return controlId(window().controls[ref.row], ref.member) == focused;
     });
     const bool back = event["shiftKey"].as<bool>();
     const std::size_t count = order.size();
@@ -247,18 +166,15 @@ void WebWindow::tab(const val& event)
 
 void WebWindow::colour()
 {
-    const BoardColours colours = boardColours(resolvedColour(pageProbe_, "CaptionText"),
-                                              resolvedColour(pageProbe_, "CanvasText"));
-    setStyle(board_, "background-color", cssColour(colours.ground));
-    setStyle(board_, "color", cssColour(colours.ink));
-    for (std::size_t r = 0; r < window().controls.size(); ++r)
-        if (window().controls[r].kind == ControlKind::Line)
-            setStyle(control(r), "background-color", cssColour(colours.ink));
-    // The turn box is disabled: its digit is muted, but must still read on the box's ground.
-    val& turn = control(mainRow::Txt1.index);
-    const Rgb field = resolvedColour(boardProbe_, "Field");
-    setStyle(turn, "background-color", cssColour(field));
-    setStyle(turn, "color", cssColour(readableInk(resolvedColour(boardProbe_, "GrayText"), field)));
+    const BoardColours colours =
+        boardColours(colourOf(system_.captionText), colourOf(system_.canvasText));
+    // A disabled text box's text is muted, but must still read on the box's ground.
+    const Rgb field = colourOf(system_.field);
+    const Rgb muted = readableInk(colourOf(system_.grayText), field);
+    setStyle(board_, "--ground", cssColour(colours.ground));
+    setStyle(board_, "--ink", cssColour(colours.ink));
+    setStyle(board_, "--field", cssColour(field));
+    setStyle(board_, "--muted", cssColour(muted));
 }
 
 void WebWindow::fit()
@@ -314,8 +230,7 @@ void WebWindow::assignPicture(CellIndex cell, Mark mark)
 {
     pictures_.at(cell) = pictureOf(mark);
     show([this, cell, mark, picture = pictures_[cell], enabled = cellEnabled_[cell]] {
-        val& image = control(mainRow::Img1.index, cell);
-        setStyle(image, "visibility", picture ? "visible" : "hidden");
+        val image = control(mainRow::Img1.index, cell);
         if (picture) {
             image.set("srcset", picture->srcset());
             image.set("src", picture->src());
@@ -339,9 +254,10 @@ void WebWindow::showCell(CellIndex cell, Mark mark, bool enabled, bool announce)
 {
     const std::string name =
         spokenControl(window().controls[mainRow::lbl1.index], cell, enabled, mark).name;
-    val& label = control(mainRow::lbl1.index, cell);
-    setAttribute(label, "aria-label", name);
-    setAttribute(label, "aria-disabled", enabled ? "false" : "true");
+    val label = control(mainRow::lbl1.index, cell);
+    label.call<void>("setAttribute", std::string("aria-label"), name);
+    label.call<void>("setAttribute", std::string("aria-disabled"),
+                     std::string(enabled ? "false" : "true"));
     if (announce)
         spoken_.set("textContent", name);
 }

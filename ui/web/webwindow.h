@@ -13,7 +13,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace zorbelkin::web {
 
@@ -74,8 +73,8 @@ private:
         Picture o;
     };
 
-    void buildControl(std::size_t row, int member);
-    val& control(std::size_t row, int member = 0) { return controls_[row][member]; }
+    // The element of member (0 for a row of one control, the cell for a cell array) of row.
+    val control(std::size_t row, int member = 0) const;
     const Holder& holder() const;
     Picture pictureOf(Mark mark) const;
 
@@ -94,15 +93,20 @@ private:
     // The largest scale, at most 1, at which the whole board fits the page.
     void fit();
 
-    std::vector<std::vector<val>> controls_; // [row][member] of the main window's table
     val frame_ = val::undefined();
     val board_ = val::undefined();
     val box_ = val::undefined();
     val boxText_ = val::undefined();
     val boxOk_ = val::undefined();
-    val spoken_ = val::undefined(); // says each new mark to a screen reader
-    val pageProbe_ = val::undefined();
-    val boardProbe_ = val::undefined();
+    val spoken_ = val::undefined();
+    // The system colours that the board's colours are made from: the first two as the page's
+    // scheme gives them, the others as the board's controls show them.
+    struct {
+        val captionText = val::undefined();
+        val canvasText = val::undefined();
+        val field = val::undefined();
+        val grayText = val::undefined();
+    } system_;
 
     mutable std::optional<Holder> holder_;
     std::array<Picture, cellCount> pictures_{};

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: The ZORBELKIN developers
+// SPDX-License-Identifier: MIT
+
+#include "markup.h"
+
+#include "spoken.h"
+#include "windowlayout.h"
+
+#include <cstdio>
+
+namespace zorbelkin::web {
+namespace {
+
+// text, safe inside an element and inside a double-quoted attribute.
+std::string escaped(const std::string& text)
+{
+    std::string safe;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            safe += "&amp;";
+            break;
+        case '<':
+            safe += "&lt;";
+            break;
+        case '>':
+            safe += "&gt;";
+            break;
+        case '"':
+            safe += "&quot;";
+            break;
+        default:
+            safe += c;
+        }
+    }
+    return safe;
+}
+
+std::string attribute(const char* name, const std::string& value)
+{
+    return std::string(" ") + name + "=\"" + escaped(value) + '"';
+}
+
+std::string cssPixels(int pixels)
+{
+    return std::to_string(pixels) + "px";
+}
+
+std::string cssFont(const Face& face)
+{
+    char size[16];
+    std::snprintf(size, sizeof size, "%gpt", face.points);
+    std::string font = std::string(face.bold ? "bold " : "") + size + ' ';
+    for (const char* family : face.families)
+        font += '"' + std::string(family) + "\", ";
+    return font + "sans-serif";
+}
+
+std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
+{
+    const std::string id = attribute("id", controlId(row, member));
+    const bool enabled = !(row.looks & Disabled);
+    const auto spokenName = [&] { return spokenControl(row, member, enabled, Mark::Blank).name; };
+    switch (row.kind) {
+    case ControlKind::Line:
+        return "<div" + id + " class=\"line\"></div>";
+    case ControlKind::Image:
+        return "<img" + id + " alt=\"\" draggable=\"false\">";
+    case ControlKind::Label:
+        if (row.cellArray)
+            return "<div" + id + attribute("data-cell", std::to_string(member)) +
+                   " role=\"button\"" + attribute("aria-label", spokenName()) +
+                   " aria-disabled=\"false\" class=\"cell\"></div>";
+        return "<div" + id + '>' + escaped(row.text) + "</div>";
+    case ControlKind::TextBox: {
+        std::string box;
+        for (int which = 0; which < 3; ++which)
+            if (rowOf(TextBox(which)).index == r)
+                box = attribute("data-box", std::to_string(which));
+        return "<input" + id + box + attribute("value", row.text) +
+               attribute("aria-label", spokenName()) + (enabled ? "" : " disabled") +
+               " autocomplete=\"off\" spellcheck=\"false\">";
+    }
+    case ControlKind::Button:
+        return "<button" + id + " type=\"button\">" + escaped(spokenName()) + "</button>";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string controlId(const ControlRow& row, int member)
+{
+    return row.cellArray ? arrayMemberName(row.name, static_cast<CellIndex>(member))
+                         : std::string(row.name);
+}
+
+std::string pageMarkup()
+{
+    const WindowDescription& window = mainWindowDescription();
+    std::string board;
+    for (std::size_t r = 0; r < window.controls.size(); ++r) {
+        const ControlRow& row = window.controls[r];
+        for (int member = 0; member < (row.cellArray ? cellCount : 1); ++member)
+            board += controlMarkup(row, r, member);
+    }
+    return "<main><div" + attribute("id", window.name) + '>' + board +
+           "</div></main><div id=\"spoken\" role=\"status\" class=\"spoken-only\"></div>"
+           "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" "
+           "aria-describedby=\"box-text\"><h1 id=\"box-title\">" +
+           escaped(applicationTitle) +
+           "</h1><p id=\"box-text\"></p><button id=\"OK\" type=\"button\">OK</button></dialog>";
+}
+
+std::string boardStyle()
+{
+    const WindowDescription& window = mainWindowDescription();
+    std::string style = "#ZORBELKIN{width:" + cssPixels(pixels(window.clientWidthTwips)) +
+                        ";height:" + cssPixels(pixels(window.clientHeightTwips)) +
+                        ";font:" + cssFont(controlFace) + "}\n";
+    for (const ControlRow& row : window.controls) {
+        const std::vector<Member> members = membersOf(row);
+        for (const Member& member : members) {
+            const PixelRect& at = member.rect;
+            style += "[id=\"" + member.name + "\"]{left:" + cssPixels(at.left) +
+                     ";top:" + cssPixels(at.top) + ";width:" + cssPixels(at.width) +
+                     ";height:" + cssPixels(at.height);
+            if (row.looks & TitleFont)
+                style += ";font:" + cssFont(titleFace);
+            if (row.looks & Centred)
+                style += ";text-align:center";
+            if (row.looks & Disabled)
+                style += ";color:var(--muted);background-color:var(--field)";
+            style += "}\n";
+        }
+    }
+    return style;
+}
+
+} // namespace zorbelkin::web
