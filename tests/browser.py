@@ -26,6 +26,7 @@ from window_geometry import BOXES, CAPTIONS, CELL_LEFTS, CELL_SIZE, CELL_TOPS, L
 
 try:
     from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.keys import Keys
     from selenium.webdriver.support.wait import WebDriverWait
@@ -50,9 +51,8 @@ class Page:
                      "--disable-background-networking", "--disable-component-update",
                      "--disable-sync", "--window-size=800,600"):
             options.add_argument(flag)
-        service = webdriver.ChromeService(DRIVER) if hasattr(webdriver, "ChromeService") \
-            else webdriver.chrome.service.Service(DRIVER)
-        self.driver = webdriver.Chrome(service=service, options=options)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service(DRIVER), options=options)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         self.open()
 
@@ -62,8 +62,14 @@ class Page:
                    "the board was not built")
 
     def close(self):
-        self.driver.quit()
-        self.server.shutdown()
+        """Ends the browser and the server; fails if the page logged an error, such as a breach
+        of its security policy, or left another window open."""
+        try:
+            errors = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+            expect((errors, len(self.driver.window_handles)), ([], 1), "errors and windows left")
+        finally:
+            self.driver.quit()
+            self.server.shutdown()
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -89,7 +95,8 @@ class Page:
         """The cells as "XO./.X./..X", from the pictures they show."""
         marks = self.js("""return [...Array(9).keys()].map(i => {
             const img = document.getElementById(`Img1(${i})`);
-            return getComputedStyle(img).visibility == 'hidden' ? '.' : img.currentSrc.includes('/x') ? 'X' : 'O'; }).join('');""")
+            return getComputedStyle(img).visibility == 'hidden' ? '.'
+                : img.currentSrc.includes('/x') ? 'X' : 'O'; }).join('');""")
         return "/".join(marks[i:i + 3] for i in (0, 3, 6))
 
     def texts(self):
@@ -300,8 +307,11 @@ def main():
     try:
         {"layout": layout, "play": play, "accessibility": accessibility,
          "colours": colours}[check](page, spoken_table)
-    finally:
-        page.close()
+    except BaseException:
+        page.driver.quit()
+        page.server.shutdown()
+        raise
+    page.close()
     print(f"{check}: as laid out, played and told")
     return 0
 

@@ -14,14 +14,6 @@ val appendElement(val parent, const std::string& tag)
     return element;
 }
 
-void place(val element, PixelRect rect)
-{
-    // One call rather than four: the board's 32 controls are placed before its first frame.
-    element["style"].set("cssText", "left:" + cssPixels(rect.left) + ";top:" + cssPixels(rect.top) +
-                                        ";width:" + cssPixels(rect.width) +
-                                        ";height:" + cssPixels(rect.height));
-}
-
 void setStyle(val element, const std::string& property, const std::string& value)
 {
     element["style"].call<void>("setProperty", property, value);

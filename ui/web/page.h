@@ -4,7 +4,6 @@
 #pragma once
 
 #include "colours.h"
-#include "twips.h"
 
 #include <emscripten/val.h>
 
@@ -17,9 +16,6 @@ using emscripten::val;
 
 // A new element of tag, the last child of parent.
 val appendElement(val parent, const std::string& tag);
-
-// Places element at rect, in CSS pixels of the unscaled board, in place of any style it had.
-void place(val element, PixelRect rect);
 
 void setStyle(val element, const std::string& property, const std::string& value);
 

@@ -186,8 +186,8 @@ void WebWindow::fit()
     const double height = pixels(window().clientHeightTwips);
     const double scale = std::min({1.0, pageWidth / width, pageHeight / height});
     // Centred on whole pixels: half a pixel off would blur every line and letter.
-    place(frame_, {static_cast<int>((pageWidth - width * scale) / 2),
-                   static_cast<int>((pageHeight - height * scale) / 2), 0, 0});
+    setStyle(frame_, "left", cssPixels(static_cast<int>((pageWidth - width * scale) / 2)));
+    setStyle(frame_, "top", cssPixels(static_cast<int>((pageHeight - height * scale) / 2)));
     setStyle(frame_, "width", cssPixels(width * scale));
     setStyle(frame_, "height", cssPixels(height * scale));
     char transform[32];
