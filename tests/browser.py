@@ -5,7 +5,8 @@
 reader would, from the static site as a web server serves it.
 
 Usage: browser.py CHECK SITE NODE SPOKEN_TABLE
-  layout         each control's box against the layout, at desktop size and scaled to a phone's
+  layout         each control's box against the layout, at desktop size and scaled to a phone's,
+                 and that the site installs as an app
   play           a full game with boxes and scores, drag-off, a touch tap, the keyboard, offline
   accessibility  Chromium's own accessibility tree against the shared spoken table
   colours        the board's colours in the light, dark and forced-colours schemes
@@ -151,6 +152,8 @@ def expect(actual, expected, what):
 
 def layout(page, _):
     expect(page.js("return document.title"), "ZOR BEL KIN", "the page's title")
+    expect(page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [],
+           "what keeps the game from installing as an app")
     laid_out = {f"Line{i + 1}": line for i, line in enumerate(LINES)}
     laid_out.update(zip(("Label1", "Label2", "Label3", "player1", "player2", "player"),
                         (rect for rect, _, _ in CAPTIONS)))
