@@ -20,7 +20,7 @@ test_packages=(locales xvfb x11-utils xdotool xclip imagemagick desktop-file-uti
 package_packages=(file appstream)
 # The arm64 program is built with Debian's cross compiler against arm64's own Qt packages, with
 # this machine's Qt tools, and its tests run under qemu-user.
-arm64_packages=(cmake make dpkg-dev file appstream lintian devscripts fonts-liberation
+arm64_packages=(cmake make dpkg-dev file appstream lintian devscripts locales fonts-liberation
     fonts-dejavu-core qt6-base-dev-tools crossbuild-essential-arm64 qt6-base-dev:arm64 qemu-user)
 
 # Those arm64 packages sit beside this machine's only once arm64 is one of its package
