@@ -41,11 +41,6 @@ std::string attribute(const char* name, const std::string& value)
     return std::string(" ") + name + "=\"" + escaped(value) + '"';
 }
 
-std::string cssPixels(int pixels)
-{
-    return std::to_string(pixels) + "px";
-}
-
 std::string cssFont(const Face& face)
 {
     char size[16];
@@ -88,6 +83,13 @@ std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
 }
 
 } // namespace
+
+std::string cssPixels(double pixels)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%gpx", pixels);
+    return text;
+}
 
 std::string controlId(const ControlRow& row, int member)
 {

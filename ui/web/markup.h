@@ -11,6 +11,9 @@
 // far quicker than an element at a time, and the whole board is there for the first frame.
 namespace zorbelkin::web {
 
+// "12.5px"
+std::string cssPixels(double pixels);
+
 // The id of member (0 for a row of one control, the cell for a cell array) of row: its name,
 // "Txt1" or "lbl1(4)".
 std::string controlId(const ControlRow& row, int member);

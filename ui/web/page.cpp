@@ -24,13 +24,6 @@ void listen(val target, const std::string& type)
     target.call<void>("addEventListener", type, val::module_property("handleEvent"));
 }
 
-std::string cssPixels(double pixels)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%gpx", pixels);
-    return text;
-}
-
 std::string cssColour(Rgb colour)
 {
     return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +

@@ -22,9 +22,6 @@ void setStyle(val element, const std::string& property, const std::string& value
 // Every event of type at target goes to the program's one event handler, handleEvent.
 void listen(val target, const std::string& type);
 
-// "12.5px"
-std::string cssPixels(double pixels);
-
 // "rgb(12, 34, 56)", as CSS writes a colour and reads it back.
 std::string cssColour(Rgb colour);
 
