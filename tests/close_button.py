@@ -15,14 +15,16 @@ import sys
 
 from collections import Counter
 
-from ppm import read_ppm
+from kit import Shot
 
 
 def main():
-    width, height, bar = read_ppm(sys.argv[1])
-    ground = sum(Counter(bytes(pixel) for column in bar for pixel in column).most_common(1)[0][0])
+    with open(sys.argv[1], "rb") as f:
+        bar = Shot(f.read())
+    width, height = bar.width, bar.height
+    ground = sum(Counter(bar.area(0, 0, width - 1, height - 1)).most_common(1)[0][0])
     darker_grey = lambda rgb: max(rgb) - min(rgb) < 24 and sum(rgb) < ground - 3 * 24
-    dark = [[y for y in range(height) if darker_grey(bar[x][y])] for x in range(width)]
+    dark = [[y for y in range(height) if darker_grey(bar.pixel(x, y))] for x in range(width)]
     columns = [x for x in range(width * 3 // 4, width) if dark[x]]
     if not columns:
         return 1

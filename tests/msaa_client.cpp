@@ -2,21 +2,17 @@
 // SPDX-License-Identifier: MIT
 
 // Reads the running game's window as a Windows screen reader would, through Active Accessibility
-// from another process, for screen_reader.py: one command a line on standard input, each answer
-// ended by a line ".".
-//   table    what the shared table says a screen reader is told of each child on a fresh board
+// from another process, for the story's Wine driver: one command a line on standard input, each
+// answer ended by a line ".".
 //   children each child, a line each: its id, what it is told as (role, name, states, action, as
-//            in the table) and its place on the screen (left, top, width, height), apart by tabs
+//            in the spoken table), its place on the screen (left, top, width, height), "focused"
+//            or not, and its value, apart by tabs
 //   at X Y   the name of what lies at that point of the screen, by the window's own hit test and
 //            then by the system's, which starts from the window under the point
 //   press ID the child's default action
-//   value ID the child's value
 //   heard    the names announced since the last time asked, a line each
 //   box      the caption of the message box open over the game, if any, and the texts of its
 //            controls, apart by tabs
-//   dismiss  presses OK on that box
-
-#include "spokentable.h"
 
 #include <windows.h>
 
@@ -151,24 +147,22 @@ HWND openBox(HWND game)
 
 void answer(HWND game, IAccessible* board, const std::string& command, long argument, long second)
 {
-    if (command == "table") {
-        for (const std::string& line : zorbelkin::toldOnFreshBoard())
-            std::cout << line << '\n';
-    } else if (command == "children") {
+    if (command == "children") {
         long count = 0;
         board->get_accChildCount(&count);
         for (long id = 1; id <= count; ++id) {
             long left = 0, top = 0, width = 0, height = 0;
             board->accLocation(&left, &top, &width, &height, child(id));
+            const bool focused =
+                number(board, id, &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED;
             std::cout << id << '\t' << told(board, id) << '\t' << left << ' ' << top << ' ' << width
-                      << ' ' << height << '\n';
+                      << ' ' << height << '\t' << (focused ? "focused" : "") << '\t'
+                      << text(board, id, &IAccessible::get_accValue) << '\n';
         }
     } else if (command == "at") {
         std::cout << at(board, POINT{argument, second}) << '\n';
     } else if (command == "press") {
         board->accDoDefaultAction(child(argument));
-    } else if (command == "value") {
-        std::cout << text(board, argument, &IAccessible::get_accValue) << '\n';
     } else if (command == "heard") {
         deliverEvents();
         for (const std::string& name : std::exchange(heard, {}))
@@ -183,8 +177,6 @@ void answer(HWND game, IAccessible* board, const std::string& command, long argu
             },
             0);
         std::cout << '\n';
-    } else if (box && command == "dismiss") {
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     std::cout << ".\n" << std::flush;
 }

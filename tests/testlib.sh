@@ -21,18 +21,9 @@ need_that() {
     exit 77
 }
 
-# The board in the window's pixels at 96 dots per inch, for every shell test: cell I (0 to 8)
-# has its top left corner at (cell_left I, cell_top I) and is 113 x 105; the middle of its
-# picture, where X shows its white strokes and O its teal middle, is cell_middle_x/y I.
-cell_left() { echo $((32 + 144 * ($1 % 3))); }
-cell_top() { echo $((24 + 136 * ($1 / 3))); }
-cell_middle_x() { echo $(($(cell_left "$1") + 56)); }
-cell_middle_y() { echo $(($(cell_top "$1") + 52)); }
-
-# colour_at PICTURE X Y: the colour of that pixel of a picture file, as r,g,b.
-colour_at() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
+# The middle of cell I (0 to 8) in the window's pixels at 96 dots per inch.
+cell_middle_x() { echo $((88 + 144 * ($1 % 3))); }
+cell_middle_y() { echo $((76 + 136 * ($1 / 3))); }
 
 # until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
 until_true() {

@@ -5,105 +5,17 @@
 
 #include "application.h"
 
-#include <QMessageBox>
-#include <QTimer>
-
-#include <memory>
-
 using namespace zorbelkin;
 using namespace zorbelkin::testing;
 
+// What no outside driver can see: the window's answer to a change of the desktop's palette.
 class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void focusStartsOnNewGameAndTabsThroughTheScores();
-    void winShowsModalMessageBeforeScoring();
+    void initTestCase() { setUpApplication(); }
     void boardFollowsTheDesktopsColoursWhileItRuns();
-
-private:
-    QFont desktopFont_;
-    std::unique_ptr<ZorbelkinWindow> window_;
 };
-
-void TestWindow::initTestCase()
-{
-    desktopFont_ = QApplication::font();
-    setUpApplication();
-}
-
-void TestWindow::init()
-{
-    window_ = std::make_unique<ZorbelkinWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void TestWindow::cleanup()
-{
-    window_.reset();
-    QCOMPARE(strayWindows(), QStringList());
-}
-
-void TestWindow::focusStartsOnNewGameAndTabsThroughTheScores()
-{
-    ZorbelkinWindow& w = *window_;
-    QTRY_COMPARE(QApplication::focusWidget(), newGameButton(w));
-    QStringList visited;
-    for (int step = 0; step < 4; ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, QStringList({"txt2", "txt3", "Cmd3", "txt2"}));
-
-    // Enter or Space presses the focused button ("2" becomes "1"), Enter in a score box does not.
-    std::string turns;
-    for (const auto& [control, key] : {std::pair{(QWidget*)newGameButton(w), Qt::Key_Return},
-                                       {newGameButton(w), Qt::Key_Space},
-                                       {textBox(w, "txt3"), Qt::Key_Return}}) {
-        w.setText(TextBox::Txt1, "2");
-        control->setFocus();
-        QTest::keyClick(control, key);
-        turns += w.text(TextBox::Txt1);
-    }
-    QCOMPARE(turns, std::string("112"));
-}
-
-void TestWindow::winShowsModalMessageBeforeScoring()
-{
-    ZorbelkinWindow& w = *window_;
-    for (const CellIndex cell : {0, 3, 1, 4})
-        clickAt(w, Img1(w, cell)->geometry().center());
-
-    // While the box is open: how it looks, in the desktop's face rather than the board's, the
-    // score not raised yet, and the window deaf.
-    QStringList seen;
-    QTimer inspector;
-    connect(&inspector, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        inspector.stop();
-        seen << box->windowTitle() << box->text() << textBox(w, "txt2")->text()
-             << QString::number(box->buttons().size() == 1 && box->button(QMessageBox::Ok))
-             << QString::number(box->icon() == QMessageBox::NoIcon)
-             << QString::number(box->font() == desktopFont_);
-        clickAt(w, Img1(w, 8)->geometry().center());
-        clickAt(w, newGameButton(w)->geometry().center());
-        box->button(QMessageBox::Ok)->click();
-    });
-    inspector.start(10);
-    clickAt(w, Img1(w, 2)->geometry().center());
-
-    QCOMPARE(seen, QStringList({"ZORBELKIN", "You Win!!", "0", "1", "1", "1"}));
-    QVERIFY(w.cellPictureHandle(2) != 0 && w.cellPictureHandle(8) == 0);
-    QCOMPARE(textBox(w, "txt2")->text(), QStringLiteral("1"));
-    QCOMPARE(textBox(w, "Txt1")->text(), QStringLiteral("2"));
-}
 
 // While the game runs, the board follows the desktop's colours: a light colour of title bar text
 // (Qt's highlighted text) is the board's ground, a dark theme's light ink does not stay on a light
@@ -111,7 +23,8 @@ void TestWindow::winShowsModalMessageBeforeScoring()
 // pixels of a ground point left of the grid, of a grid line and of the digit's box.
 void TestWindow::boardFollowsTheDesktopsColoursWhileItRuns()
 {
-    ZorbelkinWindow& w = *window_;
+    ZorbelkinWindow w;
+    w.show();
     const QPalette desktop = QApplication::palette();
     const auto seen = [&w, &desktop](const QColor& highlightedText, const QColor& windowText) {
         QPalette palette = desktop;

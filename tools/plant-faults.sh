@@ -4,6 +4,7 @@
 # Plants each fault of a list in a built tree, alone, runs that tree's tests and prints which
 # tests failed, as a Markdown table; a fault that no test catches shows "SURVIVED". Restores the
 # source and rebuilds after each. Run it on a clean working tree whose build folders are built.
+# Exit status 1 when a fault survived, did not plant or did not build.
 # Usage: tools/plant-faults.sh [FAULT_LIST [CTEST_EXCLUDE_REGEX]]
 #        (default: tools/faults.txt, excluding the slow "reproducible" test)
 set -euo pipefail
@@ -20,6 +21,7 @@ trap '[ -z "$file" ] || git checkout --quiet -- "$file"' EXIT
 
 echo "| fault | tree | caught by |"
 echo "|---|---|---|"
+status=0
 while IFS=$'\t' read -r tree file expression seen <&3; do
     sed -i "$expression" "$file"
     if git diff --quiet -- "$file"; then
@@ -28,12 +30,14 @@ while IFS=$'\t' read -r tree file expression seen <&3; do
         caught="DOES NOT BUILD"
     else
         caught=$({ ctest --test-dir "build/$tree" -E "$exclude" 2>&1 || true; } |
-            sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (Failed.*/\1/p' | paste -sd, - | sed 's/,/, /g')
+            sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' | paste -sd, - | sed 's/,/, /g')
         caught=${caught:-SURVIVED}
     fi
     git checkout --quiet -- "$file"
+    case "$caught" in SURVIVED | NOT\ PLANTED* | DOES\ NOT\ BUILD) status=1 ;; esac
     echo "| $seen | $tree | $caught |"
 done 3< <(grep -v -e "^#" -e "^$" "$list")
 for tree in $(grep -v -e '^#' -e '^$' "$list" | cut -f1 | sort -u); do
     cmake --build "build/$tree" >/dev/null 2>&1
 done
+exit $status

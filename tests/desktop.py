@@ -1,0 +1,403 @@
+# SPDX-FileCopyrightText: The ZORBELKIN developers
+# SPDX-License-Identifier: MIT
+
+"""The desktop programs' drivers for the story: each runs on a private Xvfb display, where hands
+work it with xdotool as a player would. Without a window manager a top-level's X window is its
+client area, for the Linux program and for a Wine program alike. Eyes read it as a screen reader
+does: the Linux program through AT-SPI, in a private D-Bus session where the accessibility bus
+starts on demand; the Windows program under Wine through Active Accessibility, by way of
+msaa_client, a Windows client in another process."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+from kit import Control, Look, Shot, fail, found, lines_of, need, until
+
+MARKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "marks")
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
+
+
+class XHands:
+    """Real input on the X display, at the board's coordinates at 96 dots per inch."""
+    pointers = ("mouse",)
+
+    def __init__(self, window, scale):
+        self.window, self.scale = window, scale
+
+    def at(self, *points):
+        return [int(v * self.scale + 0.5) for v in points]
+
+    def click(self, x, y):
+        xdo("mousemove", "--window", self.window, *self.at(x, y), "click", 1)
+
+    def drag(self, x1, y1, x2, y2, _pointer):
+        xdo("mousemove", "--window", self.window, *self.at(x1, y1), "mousedown", 1,
+            "mousemove", "--window", self.window, *self.at(x2, y2), "mouseup", 1)
+
+    def key(self, key):
+        """To the box where one is open, as to the window that has the focus."""
+        box = xdo("search", "--onlyvisible", "--name", "^ZORBELKIN$").split()
+        xdo("windowfocus", box[0] if box else self.window)
+        xdo("key", "--clearmodifiers", key)
+
+    def type(self, text):
+        xdo("windowfocus", self.window)
+        xdo("type", "--delay", 20, text)
+
+    def shot(self):
+        taken = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], capture_output=True)
+        if taken.returncode:
+            fail(f"no screenshot: {taken.stderr.decode()}")
+        return Shot(taken.stdout)
+
+    def windows(self):
+        return [xdo("getwindowname", w).strip()
+                for w in xdo("search", "--onlyvisible", "--name", ".").split()]
+
+    def resize(self, width, height):
+        xdo("windowsize", self.window, *self.at(width, height))
+        until("the window's size", lambda: (self.shot().width, self.shot().height),
+              tuple(self.at(width, height)))
+
+
+class Desktop:
+    """A private Xvfb display, and the game started on it."""
+
+    def __init__(self):
+        for tool, package in [("Xvfb", "xvfb"), ("xdotool", "xdotool"), ("import", "imagemagick"),
+                              ("convert", "imagemagick")]:
+            need(tool, package)
+        self.scratch = tempfile.mkdtemp()
+        self.game = None
+        # Xvfb picks a free display itself and says which once it takes connections; with
+        # -noreset it takes them even between two clients.
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0",
+                                      "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
+                                     stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as said:
+            number = said.readline().strip()
+        if not number:
+            fail("Xvfb did not start")
+        os.environ["DISPLAY"] = f":{number}"
+
+    def run(self, command, env=None, window=True):
+        """Starts the game, and unless told otherwise waits for its window; returns its hands."""
+        self.log_path = os.path.join(self.scratch, "game.log")
+        with open(self.log_path, "w") as log:
+            self.game = subprocess.Popen(command, env=dict(os.environ, **(env or {})), stdout=log,
+                                         stderr=subprocess.STDOUT)
+        found = ""
+        if window:
+            found = subprocess.run(["timeout", "60", "xdotool", "search", "--sync", "--onlyvisible",
+                                    "--name", "^ZOR BEL KIN$"], capture_output=True, text=True).stdout
+            if not found:
+                fail(f'no window titled "ZOR BEL KIN": {self.log()}')
+            # The focus that a window manager gives a window as it maps: Xvfb has none.
+            xdo("windowfocus", found.split()[0])
+        return XHands(found.split()[0] if found else None, self.scale)
+
+    def broken_copy(self, program, picture):
+        """A copy of program whose copy of picture says it is 0 pixels wide."""
+        data, png = open(program, "rb").read(), open(os.path.join(MARKS, picture), "rb").read()
+        if data.count(png) != 1:
+            fail(f"{picture} is not in {program} exactly once")
+        at = data.index(png) + 16  # the width, first field of the header chunk
+        copy = os.path.join(self.scratch, os.path.basename(program))
+        with open(copy, "wb") as f:
+            f.write(data[:at] + bytes(4) + data[at + 4:])
+        os.chmod(copy, 0o755)
+        return copy
+
+    def log(self):
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
+
+    def status(self):
+        return self.game.poll()
+
+    def stop(self):
+        if self.game and self.game.poll() is None:
+            self.game.terminate()
+        if self.game:
+            self.game.wait(30)
+
+    def end(self):
+        self.stop()
+        self.xvfb.terminate()
+        self.xvfb.wait(10)
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+
+class Qt(Desktop):
+    """The Linux program, read through AT-SPI."""
+    reads_marks_late = False  # the X picture makes the icon, before the window
+    scale = 1
+    # Qt's own styles, and Qt's reading of a KDE desktop's colour schemes: window text, window,
+    # button, view text, view, selection, selected text.
+    looks = [Look("default style"), Look("Windows style", None, ["-style", "windows"]),
+             Look("dark palette", (252, 252, 252), ["252,252,252", "49,54,59", "49,54,59",
+                                                     "252,252,252", "35,38,41", "61,174,233",
+                                                     "252,252,252"]),
+             Look("pale yellow selected text", (255, 232, 144),
+                  ["35,38,41", "239,240,241", "252,252,252", "35,38,41", "252,252,252",
+                   "61,174,233", "255,232,144"])]
+
+    def __init__(self, game, table):
+        need("dbus-run-session", "dbus-bin")
+        if "ZORBELKIN_BUS" not in os.environ:
+            os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
+                       dict(os.environ, ZORBELKIN_BUS="private"))
+        super().__init__()
+        self.program, self.table_program = game, table
+        os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.scratch, "runtime")
+        os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+
+    def table(self):
+        return lines_of([self.table_program])
+
+    def start(self, look=None, reader=False, broken=False):
+        if reader:
+            self.atspi = AtSpi()
+        program = self.broken_copy(self.program, "x.png") if broken else self.program
+        env, args = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}, []
+        if look and look.setting and len(look.setting) == 7:
+            config = tempfile.mkdtemp(dir=self.scratch)
+            with open(os.path.join(config, "kdeglobals"), "w") as f:
+                for group, ground, ink in [("Window", 1, 0), ("Button", 2, 0), ("View", 4, 3),
+                                           ("Selection", 5, 6)]:
+                    f.write(f"[Colors:{group}]\nBackgroundNormal={look.setting[ground]}\n"
+                            f"ForegroundNormal={look.setting[ink]}\n\n")
+            env.update(XDG_CONFIG_HOME=config, KDE_SESSION_VERSION="5", QT_QPA_PLATFORMTHEME="kde")
+        elif look and look.setting:
+            args = look.setting
+        return self.run([program, *args], env, window=not broken)
+
+    def eyes(self):
+        self.atspi.find(self.game)
+        return self.atspi
+
+
+class AtSpi:
+    announces_renames = True
+    # Qt offers the focus as an action of every control that takes it; Active Accessibility has
+    # one default action per object, and the table names that one.
+    QT_FOCUS_ACTION = "SetFocus"
+
+    def __init__(self):
+        try:
+            import gi
+            gi.require_version("Atspi", "2.0")
+            from gi.repository import Atspi, GLib
+        except (ImportError, ValueError):
+            need("libatspi's Python bindings", "python3-gi gir1.2-atspi-2.0")
+        import warnings
+        # libatspi marks get_action_name deprecated for a get_name that Python hides.
+        warnings.filterwarnings("ignore", category=DeprecationWarning)
+        self.atspi, self.glib, self.announced = Atspi, GLib, []
+        # The bus and its registry start on the first question; a game started before both
+        # answer may miss the bus.
+        until("the accessibility bus", lambda: Atspi.get_desktop(0) is not None)
+
+    def find(self, game):
+        desktop = self.atspi.get_desktop(0)
+        self.app = found("the game on the accessibility bus", lambda: next(
+            (a for a in self.children(desktop) if a.get_name() == "zorbelkin"), None), 30)
+        self.frame = found("the window", lambda: next(
+            (n for n in self.children(self.app) if self.name(n) == "ZOR BEL KIN"), None))
+        if self.frame.get_role_name() != "frame":
+            fail(f'the main window reads as a "{self.frame.get_role_name()}", not as a frame')
+        self.listener = self.atspi.EventListener.new(
+            lambda event: self.announced.append(event.source.get_name()))
+        self.listener.register("object:property-change:accessible-name")
+
+    @staticmethod
+    def children(node):
+        node.clear_cache()  # a closing window may lose children while they are counted
+        found = (node.get_child_at_index(i) for i in range(node.get_child_count()))
+        return [child for child in found if child is not None]
+
+    @staticmethod
+    def name(node):
+        node.clear_cache()
+        return node.get_name()
+
+    def controls(self):
+        found = []
+        Role, State = self.atspi.Role, self.atspi.StateType
+        roles = {Role.PUSH_BUTTON: "push button", Role.LABEL: "static text", Role.TEXT: "text"}
+        for node in self.children(self.frame):
+            states = node.get_state_set()
+            actions = [node.get_action_name(i) for i in range(node.get_n_actions())]
+            told = "\t".join([roles.get(node.get_role(), node.get_role_name()), self.name(node),
+                              ("enabled" if states.contains(State.ENABLED) else "unavailable")
+                              + (" focusable" if states.contains(State.FOCUSABLE) else ""),
+                              " ".join(a for a in actions if a != self.QT_FOCUS_ACTION)])
+            box = node.get_extents(self.atspi.CoordType.SCREEN)
+            # Through the interface: newer bindings give the accessible a get_text of its own.
+            value = self.atspi.Text.get_text(node, 0, -1) if node.get_role() == Role.TEXT else ""
+            found.append(Control(told, self.name(node), value,
+                                 (box.x, box.y, box.width, box.height),
+                                 states.contains(State.FOCUSED), node))
+        return found
+
+    def at(self, x, y):
+        hit = self.frame.get_accessible_at_point(x, y, self.atspi.CoordType.SCREEN)
+        return [self.name(hit) if hit else "nothing"]
+
+    def press(self, control):
+        control.handle.do_action(0)
+
+    def heard(self):
+        while self.glib.MainContext.default().iteration(False):
+            pass
+        return self.announced
+
+    def box(self):
+        for window in self.children(self.app):
+            try:
+                names = {self.name(node) for node in self.descendants(window)}
+            except self.glib.Error:  # gone while being read
+                continue
+            if "You Win!!" in names:
+                return window.get_name(), names
+        return None
+
+    def descendants(self, node):
+        for child in self.children(node):
+            yield child
+            yield from self.descendants(child)
+
+
+class Wine(Desktop):
+    """The Windows program under Wine, in a fresh prefix, read through msaa_client."""
+    reads_marks_late = True  # its pictures are read when a mark first shows
+    # What only a screen reader or a mark needs, loaded no sooner: automation, accessibility and
+    # the imaging component. ole32 is not among them: the common controls load it.
+    lazy_libraries = ("oleaut32.dll", "oleacc.dll", "windowscodecs.dll")
+    # The system colours, each look on top of the ones before, as Wine reads them at a start.
+    looks = [Look("Wine's colours at 144 dots per inch", None,
+                  {"LogPixels": 144, "TitleText": "255 255 255"}),
+             Look("Wine's colours", None, {"LogPixels": 96, "TitleText": "0 0 0"}),
+             Look("classic colours", None, {"ButtonFace": "192 192 192", "GrayText": "128 128 128",
+                                            "Window": "255 255 255", "WindowText": "0 0 0",
+                                            "TitleText": "255 255 255"}),
+             Look("pale yellow title text", (255, 232, 144), {"TitleText": "255 232 144"}),
+             Look("dark colours", (249, 249, 249),
+                  {"ButtonFace": "45 45 48", "GrayText": "96 96 96", "Window": "30 30 30",
+                   "WindowText": "240 240 240", "ButtonText": "240 240 240",
+                   "TitleText": "249 249 249"})]
+
+    def __init__(self, game, client, table):
+        need("wine", "wine")
+        need("/usr/lib/wine/wine64", "wine64")
+        super().__init__()
+        self.program, self.client, self.table_program = game, client, table
+        os.environ.update(WINEPREFIX=os.path.join(self.scratch, "wine"), WINEDEBUG="-all",
+                          WINEDLLOVERRIDES="mscoree,mshtml=")
+        subprocess.run(["wineboot", "--init"], capture_output=True, check=True)
+        self.scale = 1
+        self.set({"LogPixels": 96, "TitleText": "0 0 0"})
+
+    def set(self, settings):
+        """Writes the settings into the prefix's registry at once, where Wine reads them as a
+        program starts."""
+        colours = [f'"{name}"="{value}"' for name, value in settings.items() if name != "LogPixels"]
+        dots = [f'"LogPixels"=dword:{settings["LogPixels"]:08x}'] if "LogPixels" in settings else []
+        entries = os.path.join(self.scratch, "look.reg")
+        with open(entries, "w") as f:
+            f.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n" + "\n".join(colours)
+                    + "\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n" + "\n".join(dots) + "\n")
+        subprocess.run(["wine", "reg", "import", entries], capture_output=True, check=True)
+        subprocess.run(["wineserver", "--wait"])
+        self.scale = settings.get("LogPixels", self.scale * 96) / 96
+
+    def table(self):
+        return lines_of(["wine", self.table_program])
+
+    def start(self, look=None, reader=False, broken=False):
+        if look:
+            self.set(look.setting or {})
+        program = self.broken_copy(self.program, "o.png") if broken else self.program
+        return self.run(["wine", program], {"WINEDEBUG": "+loaddll"})
+
+    def libraries(self):
+        """The DLLs that the game's own process has loaded so far, in lower case."""
+        loads = re.findall(r'^([0-9a-f]+):trace:loaddll:.* Loaded L"([^"]*)"', self.log(), re.M)
+        game = next(p for p, dll in loads if dll.lower().endswith(os.path.basename(self.program)))
+        return {dll.split("\\")[-1].lower() for p, dll in loads if p == game}
+
+    def eyes(self):
+        self.msaa = Msaa(["wine", self.client])
+        return self.msaa
+
+    def stop(self):
+        if getattr(self, "msaa", None):
+            self.msaa.close()
+            self.msaa = None
+        super().stop()
+        subprocess.run(["wineserver", "--wait"])
+
+    def end(self):
+        self.stop()
+        # Wine keys its server by the prefix folder's inode, which a new prefix could reuse.
+        subprocess.run(["wineserver", "--kill"])
+        subprocess.run(["wineserver", "--wait"])
+        super().end()
+
+
+class Msaa:
+    """msaa_client's answers: each a line a row, ended by a line "."."""
+    announces_renames = True
+
+    def __init__(self, command):
+        self.client = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                       text=True)
+        self.announced = []
+        if self.ask(None) != ["ZOR BEL KIN"]:
+            fail('the window is not named "ZOR BEL KIN" to a screen reader')
+
+    def ask(self, command):
+        if command:
+            self.client.stdin.write(command + "\n")
+            self.client.stdin.flush()
+        lines = []
+        while (line := self.client.stdout.readline().rstrip("\r\n")) != ".":
+            if not line and self.client.poll() is not None:
+                fail(f"msaa_client ended: {lines}")
+            lines.append(line)
+        return lines
+
+    def controls(self):
+        found = []
+        for line in self.ask("children"):
+            handle, role, name, states, action, place, focused, value = line.split("\t")
+            found.append(Control(f"{role}\t{name}\t{states}\t{action}", name, value,
+                                 tuple(int(n) for n in place.split()), focused == "focused",
+                                 handle))
+        return found
+
+    def at(self, x, y):
+        return self.ask(f"at {x} {y}")[0].split("\t")
+
+    def press(self, control):
+        self.ask(f"press {control.handle}")
+
+    def heard(self):
+        self.announced += self.ask("heard")
+        return self.announced
+
+    def box(self):
+        said = self.ask("box")
+        return (said[0].split("\t")[0], set(said[0].split("\t")[1:])) if said else None
+
+    def close(self):
+        self.client.stdin.close()
+        self.client.wait(10)
