@@ -3,10 +3,29 @@
 
 // The cost of play on the real window logic, with the messages counted instead of shown. Clicks
 // enter where the mouse's would, at the controls' click signals.
-#include "windowtesting.h"
+#include "controls.h"
+#include "zorbelkinwindow.h"
+
+#include <QPushButton>
+#include <QTest>
 
 using namespace zorbelkin;
-using namespace zorbelkin::testing;
+
+namespace {
+
+// The real window, with its messages counted instead of shown.
+class CountingWindow : public ZorbelkinWindow {
+public:
+    void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
+    QStringList messages;
+};
+
+QPushButton* newGameButton(const QWidget& window)
+{
+    return window.findChild<QPushButton*>(QStringLiteral("Cmd3"));
+}
+
+} // namespace
 
 class BenchMoves : public QObject {
     Q_OBJECT
@@ -22,7 +41,7 @@ void BenchMoves::fullGame()
     CountingWindow w;
     std::array<ClickableLabel*, cellCount> cells{};
     for (CellIndex i = 0; i < cellCount; ++i)
-        cells[i] = qobject_cast<ClickableLabel*>(lbl1(w, i));
+        cells[i] = w.findChild<ClickableLabel*>(QString::fromStdString(arrayMemberName("lbl1", i)));
     QPushButton* newGame = newGameButton(w);
     constexpr std::array<CellIndex, 9> moves{1, 4, 2, 5, 3, 8, 6, 7, 0};
     QBENCHMARK

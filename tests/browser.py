@@ -10,7 +10,7 @@ import http.server
 import os
 import threading
 
-from kit import Control, Look, Shot, fail, lines_of, need, until
+from kit import Control, Look, Shot, fail, need, until
 
 CHROMIUM, DRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 # The page's schemes, as media features, and a phone held upright.
@@ -30,7 +30,7 @@ class Chromium:
              Look("forced colours", None, [("forced-colors", "active")] + DARK),
              Look("a phone, light", None, LIGHT, PHONE[2], PHONE[0])]
 
-    def __init__(self, site, node, table):
+    def __init__(self, site):
         need(CHROMIUM, "chromium")
         need(DRIVER, "chromium-driver")
         try:
@@ -38,7 +38,6 @@ class Chromium:
         except ImportError:
             need("python3's selenium", "python3-selenium")
         from selenium.webdriver.chrome.service import Service
-        self.table_command = [node, table]
         handler = functools.partial(QuietHandler, directory=site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
@@ -57,9 +56,6 @@ class Chromium:
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
-
-    def table(self):
-        return lines_of(self.table_command)
 
     def start(self, look=Look("", None, LIGHT), reader=False):
         width, height, density = PHONE if look.screen else SCREEN

@@ -1,12 +1,11 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""The desktop programs' drivers for the story: each runs on a private Xvfb display, where hands
-work it with xdotool as a player would. Without a window manager a top-level's X window is its
-client area, for the Linux program and for a Wine program alike. Eyes read it as a screen reader
-does: the Linux program through AT-SPI, in a private D-Bus session where the accessibility bus
-starts on demand; the Windows program under Wine through Active Accessibility, by way of
-msaa_client, a Windows client in another process."""
+"""The desktop programs' drivers for the story, on a private Xvfb display: hands work the game
+with xdotool as a player would (without a window manager a top-level's X window is its client
+area, for the Linux program and a Wine program alike); eyes read it as a screen reader does,
+through AT-SPI for the Linux program and through Active Accessibility for the Windows program
+under Wine, by way of msaa_client, a Windows client in another process."""
 import os
 import re
 import shutil
@@ -14,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from kit import Control, Look, Shot, fail, found, lines_of, need, until
+from kit import Control, Look, Shot, fail, found, need, until
 
 MARKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "marks")
 
@@ -43,7 +42,7 @@ class XHands:
     def key(self, key):
         """To the box where one is open, as to the window that has the focus."""
         box = xdo("search", "--onlyvisible", "--name", "^ZORBELKIN$").split()
-        xdo("windowfocus", box[0] if box else self.window)
+        xdo("windowfocus", (box or [self.window])[0])
         xdo("key", "--clearmodifiers", key)
 
     def type(self, text):
@@ -51,10 +50,9 @@ class XHands:
         xdo("type", "--delay", 20, text)
 
     def shot(self):
-        taken = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], capture_output=True)
-        if taken.returncode:
-            fail(f"no screenshot: {taken.stderr.decode()}")
-        return Shot(taken.stdout)
+        taken = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
+                               capture_output=True)
+        return Shot(taken.stdout) if not taken.returncode else fail(taken.stderr.decode())
 
     def windows(self):
         return [xdo("getwindowname", w).strip()
@@ -62,19 +60,19 @@ class XHands:
 
     def resize(self, width, height):
         xdo("windowsize", self.window, *self.at(width, height))
-        until("the window's size", lambda: (self.shot().width, self.shot().height),
-              tuple(self.at(width, height)))
+        until("the window's size", lambda: [self.shot().width, self.shot().height],
+              self.at(width, height))
 
 
 class Desktop:
     """A private Xvfb display, and the game started on it."""
+    scale = 1
 
     def __init__(self):
-        for tool, package in [("Xvfb", "xvfb"), ("xdotool", "xdotool"), ("import", "imagemagick"),
-                              ("convert", "imagemagick")]:
+        for tool, package in [("Xvfb", "xvfb"), ("xdotool", "xdotool"), ("import", "imagemagick")]:
             need(tool, package)
-        self.scratch = tempfile.mkdtemp()
-        self.game = None
+        self.scratch, self.game = tempfile.mkdtemp(), None
+        self.log_path = os.path.join(self.scratch, "game.log")
         # Xvfb picks a free display itself and says which once it takes connections; with
         # -noreset it takes them even between two clients.
         read, write = os.pipe()
@@ -83,26 +81,20 @@ class Desktop:
                                      stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as said:
-            number = said.readline().strip()
-        if not number:
-            fail("Xvfb did not start")
-        os.environ["DISPLAY"] = f":{number}"
+            os.environ["DISPLAY"] = ":" + (said.readline().strip() or fail("Xvfb did not start"))
 
     def run(self, command, env=None, window=True):
-        """Starts the game, and unless told otherwise waits for its window; returns its hands."""
-        self.log_path = os.path.join(self.scratch, "game.log")
+        """Starts the game and, unless told otherwise, waits for its window; gives its hands."""
         with open(self.log_path, "w") as log:
             self.game = subprocess.Popen(command, env=dict(os.environ, **(env or {})), stdout=log,
                                          stderr=subprocess.STDOUT)
-        found = ""
-        if window:
-            found = subprocess.run(["timeout", "60", "xdotool", "search", "--sync", "--onlyvisible",
-                                    "--name", "^ZOR BEL KIN$"], capture_output=True, text=True).stdout
-            if not found:
-                fail(f'no window titled "ZOR BEL KIN": {self.log()}')
-            # The focus that a window manager gives a window as it maps: Xvfb has none.
-            xdo("windowfocus", found.split()[0])
-        return XHands(found.split()[0] if found else None, self.scale)
+        if not window:
+            return XHands(None, self.scale)
+        shown = subprocess.run(["timeout", "60", "xdotool", "search", "--sync", "--onlyvisible",
+                                "--name", "^ZOR BEL KIN$"], capture_output=True, text=True).stdout.split()
+        # The focus that a window manager gives a window as it maps: Xvfb has none.
+        xdo("windowfocus", (shown or [fail(f"no game window: {self.log()}")])[0])
+        return XHands(shown[0], self.scale)
 
     def broken_copy(self, program, picture):
         """A copy of program whose copy of picture says it is 0 pixels wide."""
@@ -124,9 +116,8 @@ class Desktop:
         return self.game.poll()
 
     def stop(self):
-        if self.game and self.game.poll() is None:
-            self.game.terminate()
         if self.game:
+            self.game.terminate()
             self.game.wait(30)
 
     def end(self):
@@ -137,51 +128,44 @@ class Desktop:
 
 
 class Qt(Desktop):
-    """The Linux program, read through AT-SPI."""
+    """The Linux program, read through AT-SPI in a private D-Bus session."""
     reads_marks_late = False  # the X picture makes the icon, before the window
-    scale = 1
-    # Qt's own styles, and Qt's reading of a KDE desktop's colour schemes: window text, window,
-    # button, view text, view, selection, selected text.
+    # Qt's own styles, and Qt's reading of a KDE desktop's colour schemes: each group's ground
+    # and ink.
     looks = [Look("default style"), Look("Windows style", None, ["-style", "windows"]),
-             Look("dark palette", (252, 252, 252), ["252,252,252", "49,54,59", "49,54,59",
-                                                     "252,252,252", "35,38,41", "61,174,233",
-                                                     "252,252,252"]),
-             Look("pale yellow selected text", (255, 232, 144),
-                  ["35,38,41", "239,240,241", "252,252,252", "35,38,41", "252,252,252",
-                   "61,174,233", "255,232,144"])]
+             Look("dark palette", (252, 252, 252), {
+                 "Window": "49,54,59 252,252,252", "Button": "49,54,59 252,252,252",
+                 "View": "35,38,41 252,252,252", "Selection": "61,174,233 252,252,252"}),
+             Look("pale yellow selected text", (255, 232, 144), {
+                 "Window": "239,240,241 35,38,41", "Button": "252,252,252 35,38,41",
+                 "View": "252,252,252 35,38,41", "Selection": "61,174,233 255,232,144"})]
 
-    def __init__(self, game, table):
+    def __init__(self, game):
         need("dbus-run-session", "dbus-bin")
         if "ZORBELKIN_BUS" not in os.environ:
             os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
                        dict(os.environ, ZORBELKIN_BUS="private"))
         super().__init__()
-        self.program, self.table_program = game, table
+        self.program = game
         os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.scratch, "runtime")
         os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
 
-    def table(self):
-        return lines_of([self.table_program])
-
-    def start(self, look=None, reader=False, broken=False):
-        if reader:
-            self.atspi = AtSpi()
+    def start(self, look=Look(""), reader=False, broken=False):
+        self.atspi = reader and AtSpi()
+        env, args = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}, look.setting or []
+        if isinstance(look.setting, dict):
+            env.update(XDG_CONFIG_HOME=tempfile.mkdtemp(dir=self.scratch), KDE_SESSION_VERSION="5",
+                       QT_QPA_PLATFORMTHEME="kde")
+            with open(os.path.join(env["XDG_CONFIG_HOME"], "kdeglobals"), "w") as f:
+                for group, colours in look.setting.items():
+                    ground, ink = colours.split()
+                    f.write(f"[Colors:{group}]\nBackgroundNormal={ground}\nForegroundNormal={ink}\n")
+            args = []
         program = self.broken_copy(self.program, "x.png") if broken else self.program
-        env, args = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}, []
-        if look and look.setting and len(look.setting) == 7:
-            config = tempfile.mkdtemp(dir=self.scratch)
-            with open(os.path.join(config, "kdeglobals"), "w") as f:
-                for group, ground, ink in [("Window", 1, 0), ("Button", 2, 0), ("View", 4, 3),
-                                           ("Selection", 5, 6)]:
-                    f.write(f"[Colors:{group}]\nBackgroundNormal={look.setting[ground]}\n"
-                            f"ForegroundNormal={look.setting[ink]}\n\n")
-            env.update(XDG_CONFIG_HOME=config, KDE_SESSION_VERSION="5", QT_QPA_PLATFORMTHEME="kde")
-        elif look and look.setting:
-            args = look.setting
         return self.run([program, *args], env, window=not broken)
 
     def eyes(self):
-        self.atspi.find(self.game)
+        self.atspi.find()
         return self.atspi
 
 
@@ -204,12 +188,12 @@ class AtSpi:
         self.atspi, self.glib, self.announced = Atspi, GLib, []
         # The bus and its registry start on the first question; a game started before both
         # answer may miss the bus.
-        until("the accessibility bus", lambda: Atspi.get_desktop(0) is not None)
+        found("the accessibility bus", lambda: Atspi.get_desktop(0))
 
-    def find(self, game):
-        desktop = self.atspi.get_desktop(0)
+    def find(self):
         self.app = found("the game on the accessibility bus", lambda: next(
-            (a for a in self.children(desktop) if a.get_name() == "zorbelkin"), None), 30)
+            (a for a in self.children(self.atspi.get_desktop(0)) if a.get_name() == "zorbelkin"),
+            None), 30)
         self.frame = found("the window", lambda: next(
             (n for n in self.children(self.app) if self.name(n) == "ZOR BEL KIN"), None))
         if self.frame.get_role_name() != "frame":
@@ -221,8 +205,7 @@ class AtSpi:
     @staticmethod
     def children(node):
         node.clear_cache()  # a closing window may lose children while they are counted
-        found = (node.get_child_at_index(i) for i in range(node.get_child_count()))
-        return [child for child in found if child is not None]
+        return [c for c in map(node.get_child_at_index, range(node.get_child_count())) if c]
 
     @staticmethod
     def name(node):
@@ -230,22 +213,19 @@ class AtSpi:
         return node.get_name()
 
     def controls(self):
-        found = []
-        Role, State = self.atspi.Role, self.atspi.StateType
+        found, Role, State = [], self.atspi.Role, self.atspi.StateType
         roles = {Role.PUSH_BUTTON: "push button", Role.LABEL: "static text", Role.TEXT: "text"}
         for node in self.children(self.frame):
-            states = node.get_state_set()
-            actions = [node.get_action_name(i) for i in range(node.get_n_actions())]
+            states, box = node.get_state_set(), node.get_extents(self.atspi.CoordType.SCREEN)
+            actions = map(node.get_action_name, range(node.get_n_actions()))
             told = "\t".join([roles.get(node.get_role(), node.get_role_name()), self.name(node),
                               ("enabled" if states.contains(State.ENABLED) else "unavailable")
                               + (" focusable" if states.contains(State.FOCUSABLE) else ""),
                               " ".join(a for a in actions if a != self.QT_FOCUS_ACTION)])
-            box = node.get_extents(self.atspi.CoordType.SCREEN)
             # Through the interface: newer bindings give the accessible a get_text of its own.
             value = self.atspi.Text.get_text(node, 0, -1) if node.get_role() == Role.TEXT else ""
-            found.append(Control(told, self.name(node), value,
-                                 (box.x, box.y, box.width, box.height),
-                                 states.contains(State.FOCUSED), node))
+            found.append(Control(told, self.name(node), value, (box.x, box.y, box.width,
+                                 box.height), states.contains(State.FOCUSED), node))
         return found
 
     def at(self, x, y):
@@ -261,19 +241,19 @@ class AtSpi:
         return self.announced
 
     def box(self):
+        def below(node):
+            for child in self.children(node):
+                yield self.name(child)
+                yield from below(child)
+
         for window in self.children(self.app):
             try:
-                names = {self.name(node) for node in self.descendants(window)}
+                names = set(below(window))
             except self.glib.Error:  # gone while being read
                 continue
             if "You Win!!" in names:
                 return window.get_name(), names
         return None
-
-    def descendants(self, node):
-        for child in self.children(node):
-            yield child
-            yield from self.descendants(child)
 
 
 class Wine(Desktop):
@@ -295,36 +275,32 @@ class Wine(Desktop):
                    "WindowText": "240 240 240", "ButtonText": "240 240 240",
                    "TitleText": "249 249 249"})]
 
-    def __init__(self, game, client, table):
+    def __init__(self, game, client):
         need("wine", "wine")
         need("/usr/lib/wine/wine64", "wine64")
         super().__init__()
-        self.program, self.client, self.table_program = game, client, table
+        self.program, self.client = game, client
         os.environ.update(WINEPREFIX=os.path.join(self.scratch, "wine"), WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=")
         subprocess.run(["wineboot", "--init"], capture_output=True, check=True)
-        self.scale = 1
-        self.set({"LogPixels": 96, "TitleText": "0 0 0"})
+        self.set(self.looks[1].setting)
 
     def set(self, settings):
-        """Writes the settings into the prefix's registry at once, where Wine reads them as a
-        program starts."""
-        colours = [f'"{name}"="{value}"' for name, value in settings.items() if name != "LogPixels"]
-        dots = [f'"LogPixels"=dword:{settings["LogPixels"]:08x}'] if "LogPixels" in settings else []
+        """Writes the settings into the prefix's registry, where Wine reads them as a program
+        starts."""
         entries = os.path.join(self.scratch, "look.reg")
         with open(entries, "w") as f:
-            f.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n" + "\n".join(colours)
-                    + "\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n" + "\n".join(dots) + "\n")
+            f.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n")
+            f.writelines(f'"{k}"="{v}"\n' for k, v in settings.items() if k != "LogPixels")
+            if "LogPixels" in settings:
+                f.write(f'\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n'
+                        f'"LogPixels"=dword:{settings["LogPixels"]:08x}\n')
+                self.scale = settings["LogPixels"] / 96
         subprocess.run(["wine", "reg", "import", entries], capture_output=True, check=True)
         subprocess.run(["wineserver", "--wait"])
-        self.scale = settings.get("LogPixels", self.scale * 96) / 96
 
-    def table(self):
-        return lines_of(["wine", self.table_program])
-
-    def start(self, look=None, reader=False, broken=False):
-        if look:
-            self.set(look.setting or {})
+    def start(self, look=Look("", None, {}), reader=False, broken=False):
+        self.set(look.setting)
         program = self.broken_copy(self.program, "o.png") if broken else self.program
         return self.run(["wine", program], {"WINEDEBUG": "+loaddll"})
 
@@ -341,7 +317,6 @@ class Wine(Desktop):
     def stop(self):
         if getattr(self, "msaa", None):
             self.msaa.close()
-            self.msaa = None
         super().stop()
         subprocess.run(["wineserver", "--wait"])
 
@@ -354,7 +329,7 @@ class Wine(Desktop):
 
 
 class Msaa:
-    """msaa_client's answers: each a line a row, ended by a line "."."""
+    """msaa_client's answers: a line a row, ended by a line "."."""
     announces_renames = True
 
     def __init__(self, command):
@@ -380,8 +355,7 @@ class Msaa:
         for line in self.ask("children"):
             handle, role, name, states, action, place, focused, value = line.split("\t")
             found.append(Control(f"{role}\t{name}\t{states}\t{action}", name, value,
-                                 tuple(int(n) for n in place.split()), focused == "focused",
-                                 handle))
+                                 tuple(map(int, place.split())), focused == "focused", handle))
         return found
 
     def at(self, x, y):

@@ -54,26 +54,13 @@ def found(what, probe, seconds=10):
     return seen
 
 
-def lines_of(command):
-    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.splitlines()
-
-
 class Shot:
-    """A picture of what the player sees, from binary PPM bytes: pixel(x, y) is bytes r, g, b."""
+    """A picture of what the player sees, from ImageMagick's binary PPM: pixel(x, y) is bytes
+    r, g, b."""
 
     def __init__(self, ppm):
-        fields, pos = [], 0
-        while len(fields) < 4:
-            while ppm[pos:pos + 1].isspace():
-                pos += 1
-            end = pos
-            while not ppm[end:end + 1].isspace():
-                end += 1
-            fields.append(ppm[pos:end])
-            pos = end
-        if fields[0] != b"P6" or fields[3] != b"255":
-            fail("not an 8-bit binary PPM")
-        self.width, self.height, self.data = int(fields[1]), int(fields[2]), ppm[pos + 1:]
+        _, size, _, self.data = ppm.split(b"\n", 3)
+        self.width, self.height = map(int, size.split())
 
     @classmethod
     def of(cls, picture_bytes):

@@ -1,69 +1,65 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""The game as a player and a screen reader meet it, told once and played on every program
-through that program's driver: its hands give real input, its eyes read what a screen reader
-gets. A driver knows how to start, work, read and end its program, and no rule of the game.
+"""The game as a player and a screen reader meet it, told once and played on each program
+through its driver: hands give real input, eyes read what a screen reader gets. A driver knows
+how to start, work, read and end its program, and no rule of the game.
 
 Usage: story.py play|looks|broken PROGRAM ARGS...
-  play    the fresh window against the layout, the reader's tree against the spoken table, and a
-          game: moves, clicks that play nothing, lines with their boxes and points, a typed
-          score, New Game and the keys
-  looks   the fresh window in each of the program's looks and densities: laid out, a light
-          board, a readable turn digit and titles, marks on the board's colour
-  broken  a copy of the program whose mark picture is broken: an error box, then status 1
-PROGRAM ARGS: qt GAME SPOKEN_TABLE | wine GAME.exe MSAA_CLIENT.exe SPOKEN_TABLE.exe
-              | chromium SITE NODE SPOKEN_TABLE.js
+  play    the fresh window and the reader's tree, then a game of moves, lines, boxes and keys
+  looks   the fresh window in each of the program's looks and densities
+  broken  a copy of the program with a broken mark picture: an error box, then status 1
+PROGRAM ARGS: qt GAME | wine GAME.exe MSAA_CLIENT.exe | chromium SITE
 """
 import importlib
 import sys
 
 from kit import contrast, fail, ground_and_ink, until
 
-PLACES = ["top left", "top", "top right", "left", "centre", "right",
-          "bottom left", "bottom", "bottom right"]
+PLACES = ["top left", "top", "top right", "left", "centre", "right", "bottom left", "bottom",
+          "bottom right"]
 # The layout in twips, 15 to the pixel at 96 dots per inch, written out again so that a control
-# moved in the program's table shows: the grid lines (left, top, length across, length down,
-# width in pixels), the cells' columns and rows and size, the captions (words, centred) and the
-# boxed controls by their spoken names.
-LINES = [(2400, 360, 0, 5640, 5), (4560, 360, 0, 5640, 5),
-         (480, 2160, 6000, 0, 5), (480, 4200, 6000, 0, 5)]
-CELL_LEFTS, CELL_TOPS, CELL_SIZE = (480, 2640, 4800), (360, 2400, 4440), (1695, 1575)
+# moved in the program's table shows: the grid lines (left, top, across, down, width in pixels),
+# the cells, the captions (words, centred) and the boxed controls by their spoken names.
+LINES = [(2400, 360, 0, 5640, 5), (4560, 360, 0, 5640, 5), (480, 2160, 6000, 0, 5),
+         (480, 4200, 6000, 0, 5)]
+CELLS = [(left, top, 1695, 1575) for top in (360, 2400, 4440) for left in (480, 2640, 4800)]
 CAPTIONS = {(720, 0, 1215, 255): ("ZOR", True), (2880, 0, 1215, 255): ("BEL", True),
             (5040, 0, 1215, 255): ("KIN", True), (1920, 6120, 615, 255): ("Player1", False),
             (4560, 6120, 615, 255): ("Player 2", False),
             (3120, 6120, 855, 495): ("Player's Turn", True)}
 BOXES = {"Player to move": (3360, 6600, 375, 285), "New Game": (840, 6240, 735, 495),
          "Player 1 score": (1920, 6360, 615, 375), "Player 2 score": (4560, 6360, 615, 375)}
-WIDTH, HEIGHT = 470, 459
+# What a screen reader is told of each control on a fresh board, back to front: its role, name,
+# states (a focusable control is in the tab order) and action.
+TREE = (["static text\tPlayer's Turn\tenabled\t"]
+        + [f"push button\t{place}, empty\tenabled\tPress" for place in PLACES]
+        + [f"static text\t{words}\tenabled\t" for words in ("ZOR", "BEL", "KIN", "Player1", "Player 2")]
+        + ["text\tPlayer to move\tunavailable\t", "push button\tNew Game\tenabled focusable\tPress",
+           "text\tPlayer 1 score\tenabled focusable\t", "text\tPlayer 2 score\tenabled focusable\t"])
 GAPS = [(160, 90), (150, 80), (100, 150), (460, 300)]  # a grid line, then three gaps
 
 
 def scaled(pixels, scale):
-    """A length in pixels at 96 dots per inch, at a scale, rounded half up as the programs do."""
+    """Pixels at 96 dots per inch at another scale, rounded half up as the programs do."""
     return int(pixels * scale + 0.5)
-
-
-def px(twips, scale=1):
-    return scaled(twips / 15, scale)
 
 
 def rect(twips, scale=1):
     """(left, top, right, bottom) in pixels, inclusive."""
-    left, top = px(twips[0], scale), px(twips[1], scale)
-    return left, top, left + px(twips[2], scale) - 1, top + px(twips[3], scale) - 1
+    left, top, width, height = (scaled(t / 15, scale) for t in twips)
+    return left, top, left + width - 1, top + height - 1
 
 
-def cell_twips(i):
-    return (CELL_LEFTS[i % 3], CELL_TOPS[i // 3]) + CELL_SIZE
+def point(twips, at=None):
+    """A point of a rectangle at 96 dots per inch: at (x, y) from its top left, or its middle."""
+    left, top, right, bottom = rect(twips)
+    x, y = at or ((right - left) // 2, (bottom - top) // 2)
+    return left + x, top + y
 
 
-def middle(twips):
-    return px(twips[0] + twips[2] // 2), px(twips[1] + twips[3] // 2)
-
-
-def cell_point(i, x=56, y=52):
-    return px(cell_twips(i)[0]) + x, px(cell_twips(i)[1]) + y
+def cells_in(names):
+    return [name for name in names if name.split(",")[0] in PLACES]
 
 
 def named(cell, mark):
@@ -72,20 +68,19 @@ def named(cell, mark):
 
 def geometry(shot, scale):
     """What differs from the layout in a fresh window's picture, in a way that holds for any
-    release's fonts: the ground is bare outside the controls, the grid lines are solid and exactly
-    where and as wide as laid out, the cells are empty, each caption's words show in their place
-    (centred where laid out so) and read, and each boxed control fills its rectangle and shows
-    something inside. The ground and ink are the picture's own."""
-    ground = shot.pixel(2, 2)
-    line = shot.pixel(px(LINES[0][0], scale), px(LINES[0][1], scale) + 5)
+    release's fonts, its ground and ink being its own: the ground is bare outside the controls,
+    the grid lines are solid and exactly where and as wide as laid out, the cells are empty, each
+    caption shows in its place (centred where laid out so) and reads, and each boxed control fills
+    its rectangle and shows text."""
+    ground, line = shot.pixel(2, 2), shot.pixel(scaled(160, scale), scaled(30, scale))
     within = lambda x, y, r: r[0] <= x <= r[2] and r[1] <= y <= r[3]
 
     def ink(r, behind=()):
         """The bounding box of what differs from the ground in r, but for what lies in behind."""
-        found = [(x, y) for y in range(r[1], r[3] + 1) for x in range(r[0], r[2] + 1)
-                 if shot.pixel(x, y) != ground and not any(within(x, y, b) for b in behind)]
-        xs, ys = [x for x, _ in found], [y for _, y in found]
-        return (min(xs), min(ys), max(xs), max(ys)) if found else None
+        seen = [(x, y) for y in range(r[1], r[3] + 1) for x in range(r[0], r[2] + 1)
+                if shot.pixel(x, y) != ground and not any(within(x, y, b) for b in behind)]
+        return seen and (min(seen)[0], min(y for _, y in seen), max(seen)[0],
+                         max(y for _, y in seen))
 
     def line_rect(left, top, across, down, width):
         thick, (left, top, right, bottom) = scaled(width, scale), rect((left, top, across, down), scale)
@@ -93,35 +88,28 @@ def geometry(shot, scale):
             return left, top - thick // 2, right, top - thick // 2 + thick - 1
         return left - thick // 2, top, left - thick // 2 + thick - 1, bottom
 
-    lines = [line_rect(*ln) for ln in LINES]
-    cells = [rect(cell_twips(i), scale) for i in range(9)]
+    lines, cells = [line_rect(*ln) for ln in LINES], [rect(c, scale) for c in CELLS]
     captions = {rect(r, scale): said for r, said in CAPTIONS.items()}
     boxes = {name: rect(r, scale) for name, r in BOXES.items()}
     laid_out = lines + cells + list(captions) + list(boxes.values())
-    faults = []
-    stray = [(x, y) for y in range(shot.height) for x in range(shot.width)
-             if shot.pixel(x, y) != ground and not any(within(x, y, r) for r in laid_out)]
-    if stray:
-        faults.append(f"{len(stray)} pixels outside every control, the first at {stray[0]}")
+    faults = [f"pixels outside every control, the first at {(x, y)}" for y in range(shot.height)
+              for x in range(shot.width) if shot.pixel(x, y) != ground
+              and not any(within(x, y, r) for r in laid_out)][:1]
     faults += [f"the grid line {r} is not solid" for r in lines if set(shot.area(*r)) != {line}]
     faults += [f"cell {i} is not empty" for i, r in enumerate(cells) if ink(r)]
-    tolerance = scaled(3, scale)
     for r, (words, centred) in captions.items():
         seen = ink(r, boxes.values())
-        if not seen:
-            faults.append(f'"{words}" does not show')
-            continue
-        if max(contrast(c, ground) for c in shot.area(*seen)) < 4.5:
-            faults.append(f'"{words}" does not stand out from the ground by 4.5 : 1')
-        left, right = seen[0] - r[0], r[2] - seen[2]
-        if (abs(left - right) if centred else left) > tolerance:
+        left, right = (seen[0] - r[0], r[2] - seen[2]) if seen else (0, 0)
+        if not seen or max(contrast(c, ground) for c in shot.area(*seen)) < 4.5:
+            faults.append(f'"{words}" does not show, or stands out by less than 4.5 : 1')
+        elif (abs(left - right) if centred else left) > scaled(3, scale):
             faults.append(f'"{words}" lies {left} pixels from its left, {right} from its right')
     for name, r in boxes.items():
         seen, margin = ink(r), scaled(4, scale)
+        inner = (r[0] + margin, r[1] + margin, r[2] - margin, r[3] - margin)
         if not seen or any(abs(a - b) > scaled(1, scale) for a, b in zip(seen, r)):
             faults.append(f"{name} does not fill {r}: it shows at {seen}")
-        elif contrast(*ground_and_ink(shot.area(r[0] + margin, r[1] + margin, r[2] - margin,
-                                                r[3] - margin))) < 3:
+        elif contrast(*ground_and_ink(shot.area(*inner))) < 3:
             faults.append(f"{name} shows no text")
     return faults
 
@@ -130,21 +118,20 @@ def board(shot, scale):
     """The marks as "XO./.X./..X": a mark's teal panel shows at (74, 30) in its cell, with white
     strokes at the middle for X and teal for O; a cell cut off by a small window reads '-'."""
     marks = ""
-    for i in range(9):
-        panel, centre = (tuple(scaled(c, scale) for c in cell_point(i, *at))
-                         for at in ((74, 30), (56, 52)))
-        if panel[0] >= shot.width or centre[1] >= shot.height:
+    for cell in CELLS:
+        panel, middle = ([scaled(c, scale) for c in point(cell, at)] for at in ((74, 30), (56, 52)))
+        if panel[0] >= shot.width or middle[1] >= shot.height:
             marks += "-"
         elif shot.pixel(*panel) != bytes((0, 132, 132)):
             marks += "."
         else:
-            marks += {bytes((255, 255, 255)): "X", bytes((0, 132, 132)): "O"}.get(
-                shot.pixel(*centre), "?")
+            marks += {b"\xff\xff\xff": "X", bytes((0, 132, 132)): "O"}.get(shot.pixel(*middle), "?")
     return "/".join(marks[i:i + 3] for i in (0, 3, 6))
 
 
 class Game:
-    """One program under the story, with what the story remembers of its reader's view."""
+    """One program under the story, with what the story keeps of its reader's view: where in the
+    reader's tree each cell lies, and each move made."""
 
     def __init__(self, driver):
         self.driver, self.hands = driver, driver.start(reader=True)
@@ -153,14 +140,11 @@ class Game:
     def shows(self, marks):
         until("the board shows", lambda: board(self.hands.shot(), self.hands.scale), marks)
 
-    def controls(self):
-        return {c.name: c for c in self.eyes.controls()}
-
-    def told(self, i):
-        return self.eyes.controls()[self.cells[i]].told
+    def told(self, cell):
+        return self.eyes.controls()[self.cells[cell]].told
 
     def value(self, name):
-        return self.controls()[name].value
+        return next(c.value for c in self.eyes.controls() if c.name == name)
 
     def focused(self):
         return [c.name for c in self.eyes.controls() if c.focused]
@@ -170,67 +154,69 @@ class Game:
         box = self.eyes.box()
         return box and (box[0], {"You Win!!", "OK"} <= box[1])
 
-    def move(self, cell, mark, reader=False):
-        """Plays a free cell with the hands or through the reader, where its eyes can press;
-        the reader hears its new name, and the cell is then unavailable."""
-        if reader and self.eyes.press:
+    def press(self, cell):
+        """With the reader, where its eyes can press, else with the hands."""
+        if self.eyes.press:
             self.eyes.press(self.eyes.controls()[self.cells[cell]])
         else:
-            self.hands.click(*cell_point(cell))
+            self.hands.click(*point(CELLS[cell]))
+
+    def move(self, cell, mark, reader=False, at=None, then=lambda: None):
+        """Plays a free cell, with the reader or at a point of it, and whatever then comes; the
+        reader hears its new name once, and the cell is then unavailable."""
         now = named(cell, mark)
-        until(f'the announcement of "{now}"', lambda: now in self.eyes.heard())
+        said = self.eyes.heard().count(now)
+        self.press(cell) if reader else self.hands.click(*point(CELLS[cell], at))
+        then()
+        until(f'"{now}" said once', lambda: self.eyes.heard().count(now), said + 1)
         until("the used cell", lambda: self.told(cell), f"push button\t{now}\tunavailable\t")
         self.moves.append(now)
 
-    def line(self, cells, scores, name="Player 1 score"):
-        """Plays cells, the last completing one or more lines: a box for each, the point after
-        it, each box closed by Enter; meanwhile the board is deaf, to the hands and the reader."""
-        *first, last = cells
-        for cell, mark in first:
+    def line(self, moves, scores, name="Player 1 score"):
+        """Plays moves, the last completing one or more lines: a box for each, closed by Enter,
+        the point after it; while a box is open, neither a click nor a press plays a free cell."""
+        for cell, mark in moves[:-1]:
             self.move(cell, mark)
-            if self.box():
-                fail(f"a box came after {named(cell, mark)}")
-        deaf = next((i for i in range(9) if i != last[0] and named(i, "empty") in self.told(i)),
-                    None)
-        self.hands.click(*cell_point(last[0]))
-        for score in scores:
-            until("the box", self.box, ("ZORBELKIN", True))
-            until(f"{name} while the box is open", lambda: self.value(name), str(score - 1))
-            if deaf is not None:
-                self.hands.click(*cell_point(deaf))
-            if deaf is not None and self.eyes.press:
-                self.eyes.press(self.eyes.controls()[self.cells[deaf]])
-            self.hands.key("Return")
-            until(f"{name} once the box is closed", lambda: self.value(name), str(score))
-        until("the last box closed", self.box, None)
-        self.moves.append(named(*last))
-        if deaf is not None and not self.told(deaf).startswith(f"push button\t{named(deaf, 'empty')}\t"):
-            fail(f"a click or press while a box was open played: {self.told(deaf)}")
+            until(f"no box after {named(cell, mark)}", self.box, None)
+        free = [i for i in range(9) if named(i, "empty") in self.told(i) and i != moves[-1][0]]
+
+        def boxes():
+            for score in scores:
+                until("the box", self.box, ("ZORBELKIN", True))
+                until(f"{name} while the box is open", lambda: self.value(name), str(score - 1))
+                for cell in free[:1]:
+                    self.hands.click(*point(CELLS[cell]))
+                    self.press(cell)
+                self.hands.key("Return")
+                until(f"{name} once the box is closed", lambda: self.value(name), str(score))
+            until("the last box closed", self.box, None)
+
+        self.move(*moves[-1], then=boxes)
+        for cell in free[:1]:
+            until("a free cell after the box", lambda: self.told(cell).split("\t")[1],
+                  named(cell, "empty"))
 
     def no_holder(self):
         if "Form2" in self.hands.windows():
             fail('a window titled "Form2" shows')
 
 
-def read_tree(game, table):
-    """The reader's tree against the spoken table, the cells' names against their places, and
-    what lies under each cell."""
+def read_tree(game):
+    """The reader's tree, the cells' names against their places, and what lies under each
+    cell."""
     controls = game.eyes.controls()
     told = [c.told for c in controls]
-    if told != table:
-        fail("the reader's tree differs from the table: " + "; ".join(
-            f"told {t!r}, not {e!r}" for t, e in zip(told + ["-"] * 9, table + ["-"] * 9) if t != e))
-    names = [c.name for c in controls]
-    game.cells = [names.index(named(i, "empty")) for i in range(9)]
+    if told != TREE:
+        fail(f"the reader's tree differs from the table: {set(told) ^ set(TREE)}")
+    game.cells = [[c.name for c in controls].index(named(i, "empty")) for i in range(9)]
     places = [controls[i].place for i in game.cells]
-    corners = [(top, left) for left, top, _, _ in places]
-    if sorted(corners) != corners:
+    if sorted(places, key=lambda p: p[1::-1]) != places:
         fail(f"the cells' names do not follow their places: {places}")
     for i, (left, top, width, height) in enumerate(places):
-        for point in [(left + width // 2, top + height // 2), (left + 1, top + 1),
-                      (left + width - 2, top + height - 2)]:
-            if any(name != named(i, "empty") for name in game.eyes.at(*point)):
-                fail(f"at {point} lies {game.eyes.at(*point)}, not the cell {named(i, 'empty')}")
+        for x, y in [(left + width // 2, top + height // 2), (left + 1, top + 1),
+                     (left + width - 2, top + height - 2)]:
+            if set(game.eyes.at(x, y)) != {named(i, "empty")}:
+                fail(f"at {x}, {y} lies {game.eyes.at(x, y)}, not the cell {named(i, 'empty')}")
     print(f"the reader's {len(told)} controls are the table's; each cell lies under its name")
 
 
@@ -238,40 +224,37 @@ def play(driver):
     game = Game(driver)
     hands = game.hands
     size = (hands.shot().width, hands.shot().height)
-    if size != (scaled(WIDTH, hands.scale), scaled(HEIGHT, hands.scale)):
-        fail(f"the window is {size}, not {WIDTH} x {HEIGHT} at a scale of {hands.scale}")
+    if size != (scaled(470, hands.scale), scaled(459, hands.scale)):
+        fail(f"the window is {size}, not 470 x 459 at a scale of {hands.scale}")
     until("the fresh window against the layout", lambda: geometry(hands.shot(), hands.scale), [])
     game.shows(".../.../...")
-    game.no_holder()
-    if "ZOR BEL KIN" not in hands.windows():
-        fail(f'no window titled "ZOR BEL KIN": {hands.windows()}')
-    if getattr(driver, "install_errors", list)():
-        fail(f"the game does not install as an app: {driver.install_errors()}")
+    if "ZOR BEL KIN" not in hands.windows() or getattr(driver, "install_errors", list)():
+        fail(f"no window titled \"ZOR BEL KIN\" in {hands.windows()}, or not installable")
     lazy = set(getattr(driver, "lazy_libraries", ()))
-    if lazy and lazy & driver.libraries():
+    if lazy & getattr(driver, "libraries", set)():
         fail(f"before a reader asks, the program has loaded {lazy & driver.libraries()}")
+    game.no_holder()
     print(f"the fresh window is laid out, at {size[0]} x {size[1]} pixels")
 
     game.eyes = driver.eyes()
-    read_tree(game, driver.table())
+    read_tree(game)
     until("the focus at start", game.focused, ["New Game"])
     game.move(4, "X")
-    for x, y in [cell_point(4), cell_point(4, 0, 0), cell_point(4, 112, 104)] + GAPS:
+    for x, y in [point(CELLS[4]), point(CELLS[4], (0, 0)), point(CELLS[4], (112, 104))] + GAPS:
         hands.click(x, y)
     # A press on a free cell dragged off it, and one in a gap released on it, play nothing.
     for pointer in hands.pointers:
-        hands.drag(*cell_point(8), *GAPS[-1], pointer)
-        hands.drag(*GAPS[-1], *cell_point(8), pointer)
-    hands.click(*cell_point(0, 5, 5))
+        hands.drag(*point(CELLS[8]), *GAPS[-1], pointer)
+        hands.drag(*GAPS[-1], *point(CELLS[8]), pointer)
+    game.move(0, "O", at=(5, 5))
     game.shows("O../.X./...")
-    game.moves.append(named(0, "O"))
-    if lazy and not lazy <= driver.libraries():
+    if not lazy <= getattr(driver, "libraries", set)():
         fail(f"once a mark showed, the program had not loaded {lazy - driver.libraries()}")
     print("used cells, grid lines, gaps and drags play nothing; the reader hears each move")
 
     game.move(1, "X", reader=True)
     game.line([(2, "O"), (7, "X")], [1])
-    hands.click(*middle(BOXES["Player 2 score"]))
+    hands.click(*point(BOXES["Player 2 score"]))
     hands.key("ctrl+a")
     hands.type("41")
     game.line([(3, "O"), (5, "X"), (6, "O")], [42], "Player 2 score")
@@ -280,19 +263,16 @@ def play(driver):
     print("X's column and O's typed score: a box each, the point after it, the board deaf")
 
     heard = len(game.eyes.heard())
-    hands.drag(*middle(BOXES["New Game"]), 20, 432, "mouse")
+    hands.drag(*point(BOXES["New Game"]), 20, 432, "mouse")
     game.shows("OXO/OXX/OX.")
     until("the focus after a press dragged off New Game", game.focused, ["New Game"])
     hands.key("Return")
     game.shows(".../.../...")
-    emptied = {named(i, "empty") for i in range(8)}
-    renamed = until("the renamed cells", lambda: {n for n in game.eyes.heard()[heard:]},
-                    emptied if game.eyes.announces_renames else set())
-    if len(game.eyes.heard()[heard:]) != len(renamed):
-        fail(f"New Game announced a cell twice: {game.eyes.heard()[heard:]}")
-    said = [n for n in game.eyes.heard()[:heard] if n.split(",")[0] in PLACES]
-    if said != game.moves:
-        fail(f"the reader heard {said}, not each move once: {game.moves}")
+    if cells_in(game.eyes.heard()[:heard]) != game.moves:
+        fail(f"the reader heard {cells_in(game.eyes.heard())}, not each move once: {game.moves}")
+    renamed = [named(i, "empty") for i in range(8)] if game.eyes.announces_renames else []
+    until("the cells New Game renamed",
+          lambda: sorted(cells_in(game.eyes.heard()[heard:])), sorted(renamed))
     print("New Game, pressed by Enter, renames only the cells it empties")
 
     for key, focus in [("Tab", "Player 1 score"), ("Tab", "Player 2 score"), ("Tab", "New Game"),
@@ -300,65 +280,56 @@ def play(driver):
         hands.key(key)
         until(f"the focus after {key}", game.focused, [focus])
     game.move(4, "X")
-    hands.key("Return")
+    hands.key("Return")  # in player 1's score box
     hands.key("shift+Tab")
     game.shows(".../.X./...")
     for key in ("space", "Return"):
         hands.key(key)
         game.shows(".../.../...")
         game.move(4, "X")
+    hands.key("Return")
     print("Tab and Shift+Tab run New Game, the scores; Space and Enter press New Game alone")
 
-    hands.key("Return")
     game.line([(1, "X"), (4, "O"), (2, "X"), (5, "O"), (3, "X"), (8, "O"), (6, "X"), (7, "O"),
                (0, "X")], [2, 3])
     game.shows("XXX/XOO/XOO")
     print("one move that completes two lines: two boxes, each before its point")
-
     if hasattr(hands, "resize"):
         for width, height, marks in [(700, 560, "XXX/XOO/XOO"), (300, 250, "XX-/XO-/---")]:
             hands.resize(width, height)
             game.shows(marks)
-        print("resizing the window moves nothing")
     if hasattr(driver, "offline"):
         driver.offline()
-        game.hands.click(*cell_point(8))
+        game.hands.click(*point(CELLS[8]))
         game.shows(".../.../..X")
         print("once loaded, the game plays offline")
     game.no_holder()
-    driver.stop()
 
 
 def looks(driver):
     for look in driver.looks:
         hands = driver.start(look)
-        if look.screen:
-            if scaled(WIDTH, hands.scale) > look.screen * look.density:
-                fail(f"{look.name}: the board is wider than the screen, at a scale of {hands.scale}")
-        else:
+        if look.screen and scaled(470, hands.scale) > look.screen * look.density:
+            fail(f"{look.name}: the board is wider than the screen, at a scale of {hands.scale}")
+        elif not look.screen:
             until(f"{look.name}: the fresh window", lambda: geometry(hands.shot(), hands.scale), [])
         shot = hands.shot()
-        ground = shot.pixel(2, 2)
-        if contrast(ground, b"\0\0\0") < 7 or look.board and ground != bytes(look.board):
-            fail(f"{look.name}: the board is {tuple(ground)}, not light and {look.board}")
-        digit = rect(BOXES["Player to move"], hands.scale)
+        ground, digit = shot.pixel(2, 2), rect(BOXES["Player to move"], hands.scale)
         digit = contrast(*ground_and_ink(shot.area(digit[0] + 3, digit[1] + 3, digit[2] - 3,
                                                    digit[3] - 3)))
+        if contrast(ground, b"\0\0\0") < 7 or look.board and ground != bytes(look.board):
+            fail(f"{look.name}: the board is {tuple(ground)}, not light and {look.board}")
         if digit < 4.5:
             fail(f"{look.name}: the turn digit stands out by only {digit:.2f} : 1")
-        hands.click(*cell_point(4))
+        hands.click(*point(CELLS[4]))
         until(f"{look.name}: the board", lambda: board(hands.shot(), hands.scale), ".../.X./...")
         if look.density > 1 and hands.rendition(4) != "@4x":
             fail(f"{look.name}: the marks are not drawn from their large rendition")
-        if look.board:
-            # The mark's tile spans x 18 to 97 and y 5 to 100 of the cell: around it, the board.
-            left, top = (scaled(c, hands.scale) for c in cell_point(4, 0, 0))
-            for x, y, right, bottom in [(0, 0, 15, 104), (99, 0, 112, 104), (0, 0, 112, 3),
-                                        (0, 102, 112, 104)]:
-                strip = hands.shot().area(*(scaled(c, hands.scale) + o for c, o in
-                                            zip((x, y, right, bottom), (left, top) * 2)))
-                if set(strip) != {ground}:
-                    fail(f"{look.name}: a marked cell shows other colours than the board's at {x}, {y}")
+        # Around the mark's tile, which spans x 18 to 97 and y 5 to 100 of its cell, the board.
+        for strip in [(0, 0, 15, 104), (99, 0, 112, 104), (0, 0, 112, 3), (0, 102, 112, 104)]:
+            strip = [scaled(c + o, hands.scale) for c, o in zip(strip, rect(CELLS[4])[:2] * 2)]
+            if look.board and set(hands.shot().area(*strip)) != {ground}:
+                fail(f"{look.name}: a marked cell shows other colours than the board's at {strip}")
         driver.stop()
         print(f"{look.name}: laid out on a light board, the turn digit at {digit:.2f} : 1")
 
@@ -366,13 +337,11 @@ def looks(driver):
 def broken(driver):
     hands = driver.start(broken=True)
     if driver.reads_marks_late:
-        hands.click(*cell_point(0))
+        hands.click(*point(CELLS[0]))
     until("a box or the end", lambda: "ZORBELKIN" in hands.windows() or driver.status() is not None,
           seconds=60)
-    if driver.status() is not None:
-        fail(f"the program ended with status {driver.status()} and no box: {driver.log()}")
-    if not driver.reads_marks_late and "ZOR BEL KIN" in hands.windows():
-        fail("the game's window opened although its picture is broken")
+    if driver.status() is not None or not driver.reads_marks_late and "ZOR BEL KIN" in hands.windows():
+        fail(f"the program ended ({driver.status()}) or showed its window: {driver.log()}")
     until("the error written", lambda: "not a PNG file of a sensible size" in driver.log()
           and "cannot recover" in driver.log())
     hands.key("Return")

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "windowtesting.h"
-
 #include "application.h"
+#include "colours.h"
+#include "looks.h"
+#include "zorbelkinwindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 
 using namespace zorbelkin;
-using namespace zorbelkin::testing;
 
 // What no outside driver can see: the window's answer to a change of the desktop's palette.
 class TestWindow : public QObject {
@@ -35,7 +39,7 @@ void TestWindow::boardFollowsTheDesktopsColoursWhileItRuns()
         palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
         QApplication::setPalette(palette);
         const QImage board = w.grab().toImage();
-        const QImage box = textBox(w, "Txt1")->grab().toImage();
+        const QImage box = w.findChild<QLineEdit*>(QStringLiteral("Txt1"))->grab().toImage();
         // Inside the box's frame. An anti-aliased digit's strongest pixel comes near its ink's
         // contrast, not to it: WCAG's minimum for text tells a readable digit from a faint one.
         constexpr double minimumContrast = 4.5;
