@@ -170,49 +170,39 @@ class AxTree:
         nodes = {n["nodeId"]: n for n in self.page.cdp("Accessibility.getFullAXTree")["nodes"]}
         return nodes, next(n for n in nodes.values() if "parentId" not in n)
 
-    def nodes(self):
-        """(role, name, properties, node) of the board's controls as a reader meets them: the
-        text inside a control is part of it, and what lies behind an open box is read as a
-        sighted player sees it."""
+    def controls(self):
+        """The board's controls as a reader meets them, the text inside a control being part of
+        it; an open box hides them from Chromium's tree, and behind it they read as a sighted
+        player sees them, their values from the page's own elements."""
         nodes, root = self.tree()
-        behind = {"activeModalDialog", "inertElement"}
         met = []
 
         def walk(node, inside):
             role = node["role"]["value"]
             if role in ("alertdialog", "dialog", "status"):
                 return
-            reasons = {r["name"] for r in node.get("ignoredReasons", [])}
-            if (not node["ignored"] or reasons <= behind) and role in self.ROLES and not (
-                    inside and role == "StaticText"):
-                props = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
-                met.append((role, node.get("name", {}).get("value", ""), props, node))
+            if not node["ignored"] and role in self.ROLES and not (inside and role == "StaticText"):
+                met.append(node)
             for child in node.get("childIds", []):
                 walk(nodes[child], inside or role in ("button", "textbox"))
 
         walk(root, False)
-        return met
-
-    def controls(self):
-        met = self.nodes()
         if not met:
-            # An open box hides the page from Chromium's tree: behind it, the controls read as a
-            # sighted player sees them, their values from the page's own elements.
             return [c._replace(value=self.value_of(c.handle)) for c in self.last]
-        found = []
-        for role, name, props, node in met:
-            quad = self.page.cdp("DOM.getBoxModel", backendNodeId=node["backendDOMNodeId"])
-            x, y = quad["model"]["border"][:2]
-            disabled = bool(props.get("disabled"))
-            told = "\t".join([self.ROLES[role], name, ("unavailable" if disabled else "enabled")
+        self.last = []
+        for node in met:
+            props = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+            box = self.page.cdp("DOM.getBoxModel", backendNodeId=node["backendDOMNodeId"])["model"]
+            disabled, role = bool(props.get("disabled")), node["role"]["value"]
+            told = "\t".join([self.ROLES[role], node["name"]["value"],
+                              ("unavailable" if disabled else "enabled")
                               + (" focusable" if props.get("focusable") else ""),
                               # A tree has no actions: an enabled button offers its press.
                               "Press" if role == "button" and not disabled else ""])
-            found.append(Control(told, name, node.get("value", {}).get("value", ""),
-                                 (round(x), round(y), quad["model"]["width"],
-                                  quad["model"]["height"]), bool(props.get("focused")), node))
-        self.last = found
-        return found
+            self.last.append(Control(told, node["name"]["value"], node.get("value", {}).get(
+                "value", ""), (round(box["border"][0]), round(box["border"][1]), box["width"],
+                               box["height"]), bool(props.get("focused")), node))
+        return self.last
 
     def value_of(self, node):
         element = self.page.cdp("DOM.resolveNode", backendNodeId=node["backendDOMNodeId"])

@@ -350,12 +350,17 @@ class Msaa:
             lines.append(line)
         return lines
 
+    ROLES = {"43": "push button", "42": "text", "41": "static text"}  # ROLE_SYSTEM_*
+
     def controls(self):
         found = []
         for line in self.ask("children"):
-            handle, role, name, states, action, place, focused, value = line.split("\t")
-            found.append(Control(f"{role}\t{name}\t{states}\t{action}", name, value,
-                                 tuple(map(int, place.split())), focused == "focused", handle))
+            handle, role, state, name, action, value, place = line.split("\t")
+            # STATE_SYSTEM_UNAVAILABLE, _FOCUSABLE and _FOCUSED.
+            states = ("unavailable" if int(state) & 1 else "enabled") + (
+                " focusable" if int(state) & 0x100000 else "")
+            found.append(Control(f"{self.ROLES.get(role, role)}\t{name}\t{states}\t{action}", name,
+                                 value, tuple(map(int, place.split())), bool(int(state) & 4), handle))
         return found
 
     def at(self, x, y):

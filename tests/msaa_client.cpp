@@ -4,14 +4,13 @@
 // Reads the running game's window as a Windows screen reader would, through Active Accessibility
 // from another process, for the story's Wine driver: one command a line on standard input, each
 // answer ended by a line ".".
-//   children each child, a line each: its id, what it is told as (role, name, states, action, as
-//            in the spoken table), its place on the screen (left, top, width, height), "focused"
-//            or not, and its value, apart by tabs
+//   children each child, a line each: its id, role, state, name, default action and value, and
+//            its place on the screen (left, top, width, height), apart by tabs
 //   at X Y   the name of what lies at that point of the screen, by the window's own hit test and
 //            then by the system's, which starts from the window under the point
 //   press ID the child's default action
 //   heard    the names announced since the last time asked, a line each
-//   box      the caption of the message box open over the game, if any, and the texts of its
+//   box      the caption of the game's message box, if one is open, and the texts of its
 //            controls, apart by tabs
 
 #include <windows.h>
@@ -19,7 +18,6 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
-#include <cwchar>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -68,20 +66,6 @@ long number(IAccessible* object, long id,
     return value.lVal;
 }
 
-std::string told(IAccessible* board, long id)
-{
-    const long role = number(board, id, &IAccessible::get_accRole);
-    const long state = number(board, id, &IAccessible::get_accState);
-    return std::string(role == ROLE_SYSTEM_PUSHBUTTON   ? "push button"
-                       : role == ROLE_SYSTEM_TEXT       ? "text"
-                       : role == ROLE_SYSTEM_STATICTEXT ? "static text"
-                                                        : "other") +
-           '\t' + text(board, id, &IAccessible::get_accName) + '\t' +
-           (state & STATE_SYSTEM_UNAVAILABLE ? "unavailable" : "enabled") +
-           (state & STATE_SYSTEM_FOCUSABLE ? " focusable" : "") + '\t' +
-           text(board, id, &IAccessible::get_accDefaultAction);
-}
-
 std::vector<std::string> heard;
 
 void CALLBACK hearNameChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG id, DWORD, DWORD)
@@ -127,25 +111,7 @@ std::string windowText(HWND window)
     return narrow(said);
 }
 
-// The message box open over the game: a visible dialog of the game's thread.
-HWND openBox(HWND game)
-{
-    HWND box = nullptr;
-    EnumThreadWindows(
-        GetWindowThreadProcessId(game, nullptr),
-        [](HWND window, LPARAM found) {
-            wchar_t kind[8]{};
-            GetClassNameW(window, kind, 8);
-            if (!IsWindowVisible(window) || std::wcscmp(kind, L"#32770") != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&box));
-    return box;
-}
-
-void answer(HWND game, IAccessible* board, const std::string& command, long argument, long second)
+void answer(IAccessible* board, const std::string& command, long argument, long second)
 {
     if (command == "children") {
         long count = 0;
@@ -153,11 +119,12 @@ void answer(HWND game, IAccessible* board, const std::string& command, long argu
         for (long id = 1; id <= count; ++id) {
             long left = 0, top = 0, width = 0, height = 0;
             board->accLocation(&left, &top, &width, &height, child(id));
-            const bool focused =
-                number(board, id, &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED;
-            std::cout << id << '\t' << told(board, id) << '\t' << left << ' ' << top << ' ' << width
-                      << ' ' << height << '\t' << (focused ? "focused" : "") << '\t'
-                      << text(board, id, &IAccessible::get_accValue) << '\n';
+            std::cout << id << '\t' << number(board, id, &IAccessible::get_accRole) << '\t'
+                      << number(board, id, &IAccessible::get_accState) << '\t'
+                      << text(board, id, &IAccessible::get_accName) << '\t'
+                      << text(board, id, &IAccessible::get_accDefaultAction) << '\t'
+                      << text(board, id, &IAccessible::get_accValue) << '\t' << left << ' ' << top
+                      << ' ' << width << ' ' << height << '\n';
         }
     } else if (command == "at") {
         std::cout << at(board, POINT{argument, second}) << '\n';
@@ -167,7 +134,8 @@ void answer(HWND game, IAccessible* board, const std::string& command, long argu
         deliverEvents();
         for (const std::string& name : std::exchange(heard, {}))
             std::cout << name << '\n';
-    } else if (const HWND box = openBox(game); box && command == "box") {
+    } else if (const HWND box = FindWindowW(L"#32770", L"ZORBELKIN");
+               box && IsWindowVisible(box) && command == "box") {
         std::cout << windowText(box);
         EnumChildWindows(
             box,
@@ -207,7 +175,7 @@ int main()
         std::string command;
         long argument = 0, second = 0;
         words >> command >> argument >> second;
-        answer(window, board.Get(), command, argument, second);
+        answer(board.Get(), command, argument, second);
     }
     UnhookWinEvent(hook);
     CoUninitialize();

@@ -21,10 +21,6 @@ need_that() {
     exit 77
 }
 
-# The middle of cell I (0 to 8) in the window's pixels at 96 dots per inch.
-cell_middle_x() { echo $((88 + 144 * ($1 % 3))); }
-cell_middle_y() { echo $((76 + 136 * ($1 / 3))); }
-
 # until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
 until_true() {
     local deadline=$((SECONDS + $1))
@@ -67,7 +63,7 @@ in_scratch() {
 on_display() {
     local tool
     for tool in Xvfb:xvfb xdotool:xdotool xprop:x11-utils xwininfo:x11-utils import:imagemagick \
-        convert:imagemagick identify:imagemagick python3:python3; do
+        convert:imagemagick; do
         need "${tool%%:*}" "${tool#*:}"
     done
     scratch=$(mktemp -d)

@@ -19,8 +19,9 @@ drawn() {
         [ "$(convert "$out" -format '%[fx:standard_deviation>0.01]' info:)" = 1 ]
 }
 until_true 20 drawn || fail "the window stayed blank"
+# Cell I's middle lies at (88 + 144 * (I % 3), 76 + 136 * (I / 3)) at 96 dots per inch.
 for cell in ${CELLS:-}; do
-    xdotool mousemove --window "$window" "$(cell_middle_x "$cell")" "$(cell_middle_y "$cell")" click 1
+    xdotool mousemove --window "$window" $((88 + 144 * (cell % 3))) $((76 + 136 * (cell / 3))) click 1
 done
 sleep 0.5 # let a late repaint land
 import -window "$window" "$out"
