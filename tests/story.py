@@ -2,14 +2,10 @@
 # SPDX-License-Identifier: MIT
 
 """The game as a player and a screen reader meet it, told once and played on each program
-through its driver: hands give real input, eyes read what a screen reader gets. A driver knows
-how to start, work, read and end its program, and no rule of the game.
+through its driver, which knows how to start, work, read and end its program and no rule: its
+hands give real input, its eyes read what a screen reader gets.
 
-Usage: story.py play|looks|broken PROGRAM ARGS...
-  play    the fresh window and the reader's tree, then a game of moves, lines, boxes and keys
-  looks   the fresh window in each of the program's looks and densities
-  broken  a copy of the program with a broken mark picture: an error box, then status 1
-PROGRAM ARGS: qt GAME | wine GAME.exe MSAA_CLIENT.exe | chromium SITE
+Usage: story.py play|looks|broken qt GAME | wine GAME.exe MSAA_CLIENT.exe | chromium SITE
 """
 import importlib
 import sys
@@ -67,11 +63,9 @@ def named(cell, mark):
 
 
 def geometry(shot, scale):
-    """What differs from the layout in a fresh window's picture, in a way that holds for any
-    release's fonts, its ground and ink being its own: the ground is bare outside the controls,
-    the grid lines are solid and exactly where and as wide as laid out, the cells are empty, each
-    caption shows in its place (centred where laid out so) and reads, and each boxed control fills
-    its rectangle and shows text."""
+    """How a fresh window's picture differs from the layout, for any release's fonts: the ground
+    is bare outside the controls, the grid lines solid and exactly placed, the cells empty, each
+    caption in its place (centred where laid out so) and readable, each boxed control filled."""
     ground, line = shot.pixel(2, 2), shot.pixel(scaled(160, scale), scaled(30, scale))
     within = lambda x, y, r: r[0] <= x <= r[2] and r[1] <= y <= r[3]
 
@@ -130,8 +124,7 @@ def board(shot, scale):
 
 
 class Game:
-    """One program under the story, with what the story keeps of its reader's view: where in the
-    reader's tree each cell lies, and each move made."""
+    """One program under the story, where in its reader's tree each cell lies, and each move."""
 
     def __init__(self, driver):
         self.driver, self.hands = driver, driver.start(reader=True)
@@ -150,12 +143,10 @@ class Game:
         return [c.name for c in self.eyes.controls() if c.focused]
 
     def box(self):
-        """The open box's caption, and whether it says "You Win!!" with an OK button."""
         box = self.eyes.box()
         return box and (box[0], {"You Win!!", "OK"} <= box[1])
 
     def press(self, cell):
-        """With the reader, where its eyes can press, else with the hands."""
         if self.eyes.press:
             self.eyes.press(self.eyes.controls()[self.cells[cell]])
         else:
@@ -202,8 +193,7 @@ class Game:
 
 
 def read_tree(game):
-    """The reader's tree, the cells' names against their places, and what lies under each
-    cell."""
+    """The reader's tree, the cells' names against their places, and what lies under each."""
     controls = game.eyes.controls()
     told = [c.told for c in controls]
     if told != TREE:
