@@ -260,8 +260,10 @@ def play(driver):
     game.shows(".../.../...")
     if cells_in(game.eyes.heard()[:heard]) != game.moves:
         fail(f"the reader heard {cells_in(game.eyes.heard())}, not each move once: {game.moves}")
+    until("the cells' names after New Game", lambda: [game.told(i).split("\t")[1] for i in
+                                                        range(9)], [named(i, "empty") for i in range(9)])
     renamed = [named(i, "empty") for i in range(8)] if game.eyes.announces_renames else []
-    until("the cells New Game renamed",
+    until("the cells New Game announced",
           lambda: sorted(cells_in(game.eyes.heard()[heard:])), sorted(renamed))
     print("New Game, pressed by Enter, renames only the cells it empties")
 

@@ -22,27 +22,26 @@ WIDTH, HEIGHT = 640, 560
 
 def close_button(output):
     """The middle of the close button on the one window's title bar: the rightmost run of
-    columns, in the bar's right quarter, that hold a grey darker than the bar, of a button's
-    size. A compositor's ground blending into a rounded corner is not grey."""
+    columns in the bar's right quarter that hold a grey darker than the bar, of a button's size.
+    A compositor's ground blending into a rounded corner is not grey."""
     window = [(x, y) for y in range(output.height) for x in range(output.width)
               if output.pixel(x, y) != bytes(GROUND)]
     if not window or max(window)[0] - min(window)[0] < 470:
         return None
     left, top, right = min(window)[0], min(y for _, y in window), max(window)[0]
     ground = sum(ground_and_ink(output.area(left, top, right, top + 27))[0])
-    grey = lambda rgb: max(rgb) - min(rgb) < 24 and sum(rgb) < ground - 72
-    bar = [[y for y in range(top, top + 28) if grey(output.pixel(x, y))]
-           for x in range(left, right + 1)]
-    columns = [x for x in range(len(bar) * 3 // 4, len(bar)) if bar[x]]
-    if not columns:
-        return None
-    first = columns[-1]
-    while first > len(bar) * 3 // 4 and bar[first - 1]:
+    dark = {(x, y) for y in range(top, top + 28) for x in range((left + 3 * right) // 4, right + 1)
+            if max(output.pixel(x, y)) - min(output.pixel(x, y)) < 24
+            and sum(output.pixel(x, y)) < ground - 72}
+    columns = {x for x, _ in dark}
+    first = max(columns, default=0)
+    while first - 1 in columns:
         first -= 1
-    rows = [y for x in range(first, columns[-1] + 1) for y in bar[x]]
-    if columns[-1] - first > 24 or max(rows) - min(rows) > 24:
+    button = [(x, y) for x, y in dark if x >= first]
+    xs, ys = [x for x, _ in button], [y for _, y in button]
+    if not button or max(xs) - first > 24 or max(ys) - min(ys) > 24:
         return None
-    return left + (first + columns[-1]) // 2, (min(rows) + max(rows)) // 2
+    return (first + max(xs)) // 2, (min(ys) + max(ys)) // 2
 
 
 def main():
