@@ -68,7 +68,8 @@ class Chromium:
 
     def open(self):
         self.driver.get(self.url)
-        until("the board built", lambda: self.js("return document.getElementById('Txt1')?.value"), "1")
+        until("the board built",
+              lambda: self.js("return document.getElementById('Txt1')?.value"), "1")
         # What the status region says, as a reader hears it.
         self.js("""window.heard = []; const region = document.querySelector('[role=status]');
             new MutationObserver(() => region.textContent && heard.push(region.textContent))

@@ -91,7 +91,8 @@ class Desktop:
         if not window:
             return XHands(None, self.scale)
         shown = subprocess.run(["timeout", "60", "xdotool", "search", "--sync", "--onlyvisible",
-                                "--name", "^ZOR BEL KIN$"], capture_output=True, text=True).stdout.split()
+                                "--name", "^ZOR BEL KIN$"], capture_output=True, text=True)
+        shown = shown.stdout.split()
         # The focus that a window manager gives a window as it maps: Xvfb has none.
         xdo("windowfocus", (shown or [fail(f"no game window: {self.log()}")])[0])
         return XHands(shown[0], self.scale)
@@ -159,7 +160,8 @@ class Qt(Desktop):
             with open(os.path.join(env["XDG_CONFIG_HOME"], "kdeglobals"), "w") as f:
                 for group, colours in look.setting.items():
                     ground, ink = colours.split()
-                    f.write(f"[Colors:{group}]\nBackgroundNormal={ground}\nForegroundNormal={ink}\n")
+                    f.write(f"[Colors:{group}]\nBackgroundNormal={ground}\n"
+                            f"ForegroundNormal={ink}\n")
             args = []
         program = self.broken_copy(self.program, "x.png") if broken else self.program
         return self.run([program, *args], env, window=not broken)
@@ -359,8 +361,9 @@ class Msaa:
             # STATE_SYSTEM_UNAVAILABLE, _FOCUSABLE and _FOCUSED.
             states = ("unavailable" if int(state) & 1 else "enabled") + (
                 " focusable" if int(state) & 0x100000 else "")
-            found.append(Control(f"{self.ROLES.get(role, role)}\t{name}\t{states}\t{action}", name,
-                                 value, tuple(map(int, place.split())), bool(int(state) & 4), handle))
+            told = f"{self.ROLES.get(role, role)}\t{name}\t{states}\t{action}"
+            found.append(Control(told, name, value, tuple(map(int, place.split())),
+                                 bool(int(state) & 4), handle))
         return found
 
     def at(self, x, y):

@@ -30,9 +30,12 @@ BOXES = {"Player to move": (3360, 6600, 375, 285), "New Game": (840, 6240, 735, 
 # states (a focusable control is in the tab order) and action.
 TREE = (["static text\tPlayer's Turn\tenabled\t"]
         + [f"push button\t{place}, empty\tenabled\tPress" for place in PLACES]
-        + [f"static text\t{words}\tenabled\t" for words in ("ZOR", "BEL", "KIN", "Player1", "Player 2")]
-        + ["text\tPlayer to move\tunavailable\t", "push button\tNew Game\tenabled focusable\tPress",
-           "text\tPlayer 1 score\tenabled focusable\t", "text\tPlayer 2 score\tenabled focusable\t"])
+        + [f"static text\t{words}\tenabled\t" for words in ("ZOR", "BEL", "KIN", "Player1",
+                                                              "Player 2")]
+        + ["text\tPlayer to move\tunavailable\t",
+           "push button\tNew Game\tenabled focusable\tPress",
+           "text\tPlayer 1 score\tenabled focusable\t",
+           "text\tPlayer 2 score\tenabled focusable\t"])
 GAPS = [(160, 90), (150, 80), (100, 150), (460, 300)]  # a grid line, then three gaps
 
 
@@ -77,7 +80,8 @@ def geometry(shot, scale):
                          max(y for _, y in seen))
 
     def line_rect(left, top, across, down, width):
-        thick, (left, top, right, bottom) = scaled(width, scale), rect((left, top, across, down), scale)
+        thick = scaled(width, scale)
+        left, top, right, bottom = rect((left, top, across, down), scale)
         if across:
             return left, top - thick // 2, right, top - thick // 2 + thick - 1
         return left - thick // 2, top, left - thick // 2 + thick - 1, bottom
@@ -260,8 +264,9 @@ def play(driver):
     game.shows(".../.../...")
     if cells_in(game.eyes.heard()[:heard]) != game.moves:
         fail(f"the reader heard {cells_in(game.eyes.heard())}, not each move once: {game.moves}")
-    until("the cells' names after New Game", lambda: [game.told(i).split("\t")[1] for i in
-                                                        range(9)], [named(i, "empty") for i in range(9)])
+    until("the cells' names after New Game",
+          lambda: [game.told(i).split("\t")[1] for i in range(9)],
+          [named(i, "empty") for i in range(9)])
     renamed = [named(i, "empty") for i in range(8)] if game.eyes.announces_renames else []
     until("the cells New Game announced",
           lambda: sorted(cells_in(game.eyes.heard()[heard:])), sorted(renamed))
@@ -332,7 +337,8 @@ def broken(driver):
         hands.click(*point(CELLS[0]))
     until("a box or the end", lambda: "ZORBELKIN" in hands.windows() or driver.status() is not None,
           seconds=60)
-    if driver.status() is not None or not driver.reads_marks_late and "ZOR BEL KIN" in hands.windows():
+    opened = not driver.reads_marks_late and "ZOR BEL KIN" in hands.windows()
+    if driver.status() is not None or opened:
         fail(f"the program ended ({driver.status()}) or showed its window: {driver.log()}")
     until("the error written", lambda: "not a PNG file of a sensible size" in driver.log()
           and "cannot recover" in driver.log())
@@ -342,7 +348,8 @@ def broken(driver):
 
 
 # Each program's driver: its module and class.
-PROGRAMS = {"qt": ("desktop", "Qt"), "wine": ("desktop", "Wine"), "chromium": ("browser", "Chromium")}
+PROGRAMS = {"qt": ("desktop", "Qt"), "wine": ("desktop", "Wine"),
+            "chromium": ("browser", "Chromium")}
 
 
 def main():
