@@ -8,6 +8,7 @@ the page's status region for what is said."""
 import functools
 import http.server
 import os
+import subprocess
 import threading
 
 from kit import Control, Look, Shot, fail, need, until
@@ -112,11 +113,10 @@ class Chromium:
             actions.key_up(names[name])
         actions.perform()
 
-    def type(self, text):
-        self.key(text)
-
     def shot(self):
-        return Shot.of(self.driver.find_element("id", "ZORBELKIN").screenshot_as_png)
+        png = self.driver.find_element("id", "ZORBELKIN").screenshot_as_png
+        return Shot(subprocess.run(["convert", "-", "-depth", "8", "ppm:-"], input=png,
+                                   capture_output=True, check=True).stdout)
 
     def windows(self):
         here, titles = self.driver.current_window_handle, []

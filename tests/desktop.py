@@ -7,6 +7,7 @@ area, for the Linux program and a Wine program alike); eyes read it as a screen 
 through AT-SPI for the Linux program and through Active Accessibility for the Windows program
 under Wine, by way of msaa_client, a Windows client in another process."""
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -15,7 +16,7 @@ import tempfile
 
 from kit import Control, Look, Shot, fail, found, need, until
 
-MARKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "marks")
+MARKS = pathlib.Path(__file__).resolve().parent.parent / "assets" / "marks"
 
 
 def xdo(*args):
@@ -45,10 +46,6 @@ class XHands:
         xdo("windowfocus", (box or [self.window])[0])
         xdo("key", "--clearmodifiers", key)
 
-    def type(self, text):
-        xdo("windowfocus", self.window)
-        xdo("type", "--delay", 20, text)
-
     def shot(self):
         taken = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
                                capture_output=True)
@@ -57,11 +54,6 @@ class XHands:
     def windows(self):
         return [xdo("getwindowname", w).strip()
                 for w in xdo("search", "--onlyvisible", "--name", ".").split()]
-
-    def resize(self, width, height):
-        xdo("windowsize", self.window, *self.at(width, height))
-        until("the window's size", lambda: [self.shot().width, self.shot().height],
-              self.at(width, height))
 
 
 class Desktop:
@@ -99,19 +91,17 @@ class Desktop:
 
     def broken_copy(self, program, picture):
         """A copy of program whose copy of picture says it is 0 pixels wide."""
-        data, png = open(program, "rb").read(), open(os.path.join(MARKS, picture), "rb").read()
+        data, png = pathlib.Path(program).read_bytes(), (MARKS / picture).read_bytes()
         if data.count(png) != 1:
             fail(f"{picture} is not in {program} exactly once")
         at = data.index(png) + 16  # the width, first field of the header chunk
-        copy = os.path.join(self.scratch, os.path.basename(program))
-        with open(copy, "wb") as f:
-            f.write(data[:at] + bytes(4) + data[at + 4:])
-        os.chmod(copy, 0o755)
+        copy = pathlib.Path(self.scratch, os.path.basename(program))
+        copy.write_bytes(data[:at] + bytes(4) + data[at + 4:])
+        copy.chmod(0o755)
         return copy
 
     def log(self):
-        with open(self.log_path, errors="replace") as f:
-            return f.read()
+        return pathlib.Path(self.log_path).read_text(errors="replace")
 
     def status(self):
         return self.game.poll()
@@ -135,11 +125,11 @@ class Qt(Desktop):
     # and ink.
     looks = [Look("default style"), Look("Windows style", None, ["-style", "windows"]),
              Look("dark palette", (252, 252, 252), {
-                 "Window": "49,54,59 252,252,252", "Button": "49,54,59 252,252,252",
-                 "View": "35,38,41 252,252,252", "Selection": "61,174,233 252,252,252"}),
+                 "Window": ("49,54,59", "252,252,252"), "Button": ("49,54,59", "252,252,252"),
+                 "View": ("35,38,41", "252,252,252"), "Selection": ("61,174,233", "252,252,252")}),
              Look("pale yellow selected text", (255, 232, 144), {
-                 "Window": "239,240,241 35,38,41", "Button": "252,252,252 35,38,41",
-                 "View": "252,252,252 35,38,41", "Selection": "61,174,233 255,232,144"})]
+                 "Window": ("239,240,241", "35,38,41"), "Button": ("252,252,252", "35,38,41"),
+                 "View": ("252,252,252", "35,38,41"), "Selection": ("61,174,233", "255,232,144")})]
 
     def __init__(self, game):
         need("dbus-run-session", "dbus-bin")
@@ -157,11 +147,9 @@ class Qt(Desktop):
         if isinstance(look.setting, dict):
             env.update(XDG_CONFIG_HOME=tempfile.mkdtemp(dir=self.scratch), KDE_SESSION_VERSION="5",
                        QT_QPA_PLATFORMTHEME="kde")
-            with open(os.path.join(env["XDG_CONFIG_HOME"], "kdeglobals"), "w") as f:
-                for group, colours in look.setting.items():
-                    ground, ink = colours.split()
-                    f.write(f"[Colors:{group}]\nBackgroundNormal={ground}\n"
-                            f"ForegroundNormal={ink}\n")
+            pathlib.Path(env["XDG_CONFIG_HOME"], "kdeglobals").write_text("".join(
+                f"[Colors:{group}]\nBackgroundNormal={ground}\nForegroundNormal={ink}\n"
+                for group, (ground, ink) in look.setting.items()))
             args = []
         program = self.broken_copy(self.program, "x.png") if broken else self.program
         return self.run([program, *args], env, window=not broken)
@@ -267,10 +255,9 @@ class Wine(Desktop):
     # The system colours, each look on top of the ones before, as Wine reads them at a start.
     looks = [Look("Wine's colours at 144 dots per inch", None,
                   {"LogPixels": 144, "TitleText": "255 255 255"}),
-             Look("Wine's colours", None, {"LogPixels": 96, "TitleText": "0 0 0"}),
-             Look("classic colours", None, {"ButtonFace": "192 192 192", "GrayText": "128 128 128",
-                                            "Window": "255 255 255", "WindowText": "0 0 0",
-                                            "TitleText": "255 255 255"}),
+             Look("classic colours", None, {"LogPixels": 96, "ButtonFace": "192 192 192",
+                                            "GrayText": "128 128 128", "Window": "255 255 255",
+                                            "WindowText": "0 0 0", "TitleText": "255 255 255"}),
              Look("pale yellow title text", (255, 232, 144), {"TitleText": "255 232 144"}),
              Look("dark colours", (249, 249, 249),
                   {"ButtonFace": "45 45 48", "GrayText": "96 96 96", "Window": "30 30 30",
@@ -285,7 +272,7 @@ class Wine(Desktop):
         os.environ.update(WINEPREFIX=os.path.join(self.scratch, "wine"), WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=")
         subprocess.run(["wineboot", "--init"], capture_output=True, check=True)
-        self.set(self.looks[1].setting)
+        self.set({"LogPixels": 96, "TitleText": "0 0 0"})
 
     def set(self, settings):
         """Writes the settings into the prefix's registry, where Wine reads them as a program

@@ -5,7 +5,6 @@
 of a control, and pictures with their contrast by WCAG 2.1."""
 import os
 import shutil
-import subprocess
 import sys
 import time
 from collections import Counter, namedtuple
@@ -46,12 +45,9 @@ def until(what, probe, expected=True, seconds=10):
 
 def found(what, probe, seconds=10):
     """Polls probe until it gives something, and gives that."""
-    deadline = time.monotonic() + seconds
-    while not (seen := probe()):
-        if time.monotonic() > deadline:
-            fail(f"timed out waiting for {what}")
-        time.sleep(0.05)
-    return seen
+    seen = [None]
+    until(what, lambda: bool(seen.append(probe()) or seen[-1]), True, seconds)
+    return seen[-1]
 
 
 class Shot:
@@ -61,12 +57,6 @@ class Shot:
     def __init__(self, ppm):
         _, size, _, self.data = ppm.split(b"\n", 3)
         self.width, self.height = map(int, size.split())
-
-    @classmethod
-    def of(cls, picture_bytes):
-        """From any picture that ImageMagick reads."""
-        return cls(subprocess.run(["convert", "-", "-depth", "8", "ppm:-"], input=picture_bytes,
-                                  capture_output=True, check=True).stdout)
 
     def pixel(self, x, y):
         at = 3 * (y * self.width + x)

@@ -31,26 +31,6 @@ until_true() {
     done
 }
 
-# start_xvfb FOLDER: starts Xvfb on a display of its own, waits until it answers and exports
-# DISPLAY. Sets xvfb_pid; FOLDER keeps its log. Xvfb picks the display itself (-displayfd): the
-# first number on which it can listen, and it says which once it takes connections. A number
-# chosen from outside could be one that another server, a test beside this one or, from inside a
-# chroot, one of the machine's, still holds, and a client could then reach that server. An X
-# server resets itself whenever its last client leaves, and refuses connections meanwhile: with
-# -noreset, a client started just after another has ended (the game after a reference window,
-# xprop after xdotool) always gets through.
-start_xvfb() {
-    xvfb_display=$1/display
-    : >"$xvfb_display"
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_display" \
-        2>"$1/xvfb.log" &
-    xvfb_pid=$!
-    until_true 20 eval 'grep -qx "[0-9][0-9]*" "$xvfb_display" || ! kill -0 $xvfb_pid 2>/dev/null' ||
-        true
-    grep -qx '[0-9][0-9]*' "$xvfb_display" || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
-    export DISPLAY=:$(cat "$xvfb_display")
-}
-
 # in_scratch: a scratch folder for this test, gone when it ends.
 in_scratch() {
     scratch=$(mktemp -d)
@@ -58,8 +38,13 @@ in_scratch() {
 }
 
 # on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
-# together with a game started by start_game and every process listed in helper_pids; and the
-# tools that every test on a display uses to drive, watch and measure the game.
+# together with a game started by start_game; and the tools that every test on a display uses to
+# drive, watch and measure the game. Xvfb picks the display itself (-displayfd): the first number
+# on which it can listen, and it says which once it takes connections. A number chosen from
+# outside could be one that another server, a test beside this one or, from inside a chroot, one
+# of the machine's, still holds, and a client could then reach that server. An X server resets
+# itself whenever its last client leaves, and refuses connections meanwhile: with -noreset, a
+# client started just after another has ended always gets through.
 on_display() {
     local tool
     for tool in Xvfb:xvfb xdotool:xdotool xprop:x11-utils xwininfo:x11-utils import:imagemagick \
@@ -67,18 +52,19 @@ on_display() {
         need "${tool%%:*}" "${tool#*:}"
     done
     scratch=$(mktemp -d)
-    xvfb_pid=
-    game_pid=
-    helper_pids=()
+    game_pid= xvfb_pid=
     trap end_display EXIT
-    start_xvfb "$scratch"
+    local shown=$scratch/display
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" \
+        2>"$scratch/xvfb.log" &
+    xvfb_pid=$!
+    until_true 20 eval 'grep -qx "[0-9][0-9]*" "$shown" || ! kill -0 $xvfb_pid 2>/dev/null' || true
+    grep -qx '[0-9][0-9]*' "$shown" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=:$(cat "$shown")
 }
 
 end_display() {
-    local pid
-    for pid in $game_pid "${helper_pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
     # Wine keys its server by the prefix folder's inode: a server still ending after its folder is
     # gone could be taken for the server of a new prefix that reuses the inode.
     if [ -n "${wine_prefix:-}" ]; then
