@@ -160,8 +160,6 @@ class AxTree:
     # The page speaks each new mark through its status region and renames the cells that New
     # Game empties through their labels alone.
     announces_renames = False
-    # The page plays a cell from pointer events only, and a reader's press comes without them.
-    press = None
     ROLES = {"button": "push button", "StaticText": "static text", "textbox": "text"}
 
     def __init__(self, page):
@@ -205,11 +203,17 @@ class AxTree:
                                box["height"]), bool(props.get("focused")), node))
         return self.last
 
-    def value_of(self, node):
+    def call(self, node, function):
         element = self.page.cdp("DOM.resolveNode", backendNodeId=node["backendDOMNodeId"])
         return self.page.cdp("Runtime.callFunctionOn", objectId=element["object"]["objectId"],
-                             functionDeclaration="function() { return this.value ?? ''; }",
-                             returnByValue=True)["result"]["value"]
+                             functionDeclaration=function, returnByValue=True)["result"]
+
+    def value_of(self, node):
+        return self.call(node, "function() { return this.value ?? ''; }")["value"]
+
+    def press(self, control):
+        """As the readers of Firefox and WebKit press: a click that no pointer made."""
+        self.call(control.handle, "function() { this.click(); }")
 
     def at(self, x, y):
         hit = self.page.cdp("DOM.getNodeForLocation", x=x, y=y)

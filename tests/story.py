@@ -149,10 +149,7 @@ class Game:
         return box and (box[0], {"You Win!!", "OK"} <= box[1])
 
     def press(self, cell):
-        if self.eyes.press:
-            self.eyes.press(self.eyes.controls()[self.cells[cell]])
-        else:
-            self.hands.click(*point(CELLS[cell]))
+        self.eyes.press(self.eyes.controls()[self.cells[cell]])
 
     def move(self, cell, mark, reader=False, at=None, then=lambda: None):
         """Plays a free cell, with the reader or at a point of it, and whatever then comes; the

@@ -117,6 +117,8 @@ void WebWindow::handle(const val& event)
     } else if (type == "click") {
         if (event["target"].strictlyEquals(control(mainRow::Cmd3.index)))
             run(onNewGame);
+        else if (event["detail"].as<int>() == 0)
+            readerPress(event["target"]);
     } else if (type == "input") {
         const val target = event["target"];
         texts_.at(std::stoi(target["dataset"]["box"].as<std::string>())) =
@@ -143,6 +145,15 @@ void WebWindow::pointerUp(const val& event)
 {
     const std::optional<CellIndex> cell = cellOf(event["target"]);
     if (cell && cell == pressedCell_ && cellEnabled_.at(*cell))
+        run([&] { onCellClick(*cell); });
+}
+
+// A screen reader's press, or an engine's default action for it, arrives as a click that no
+// pointer made; it plays the free cell it names, and nothing while the box is open.
+void WebWindow::readerPress(const val& target)
+{
+    const std::optional<CellIndex> cell = cellOf(target);
+    if (cell && !boxOpen_ && cellEnabled_.at(*cell))
         run([&] { onCellClick(*cell); });
 }
 

@@ -87,6 +87,7 @@ private:
 
     void pointerDown(const val& event);
     void pointerUp(const val& event);
+    void readerPress(const val& target);
     void tab(const val& event);
     // Colours the board from the page's colour scheme, as the desktop programs do from theirs.
     void colour();
