@@ -212,7 +212,7 @@ class AxTree:
         return self.call(node, "function() { return this.value ?? ''; }")["value"]
 
     def press(self, control):
-        """As the readers of Firefox and WebKit press: a click that no pointer made."""
+        """As WebKit's reader presses: a click that no pointer made."""
         self.call(control.handle, "function() { this.click(); }")
 
     def at(self, x, y):
