@@ -62,10 +62,12 @@ std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
     case ControlKind::Image:
         return "<img" + id + " alt=\"\" draggable=\"false\">";
     case ControlKind::Label:
+        // A cell takes the focus that a screen reader's navigation gives it, for Enter and
+        // Space, without joining the Tab order.
         if (row.cellArray)
             return "<div" + id + attribute("data-cell", std::to_string(member)) +
                    " role=\"button\"" + attribute("aria-label", spokenName()) +
-                   " aria-disabled=\"false\" class=\"cell\"></div>";
+                   " aria-disabled=\"false\" tabindex=\"-1\" class=\"cell\"></div>";
         return "<div" + id + '>' + escaped(row.text) + "</div>";
     case ControlKind::TextBox: {
         std::string box;
@@ -127,8 +129,10 @@ std::string boardStyle()
             style += "[id=\"" + member.name + "\"]{left:" + cssPixels(at.left) +
                      ";top:" + cssPixels(at.top) + ";width:" + cssPixels(at.width) +
                      ";height:" + cssPixels(at.height);
+            // A line as high as the letters keeps the titles within their captions, whichever
+            // way an engine rounds their baseline.
             if (row.looks & TitleFont)
-                style += ";font:" + cssFont(titleFace);
+                style += ";font:" + cssFont(titleFace) + ";line-height:1";
             if (row.looks & Centred)
                 style += ";text-align:center";
             if (row.looks & Disabled)

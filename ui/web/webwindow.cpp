@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace zorbelkin::web {
 namespace {
@@ -68,11 +69,12 @@ WebWindow::WebWindow()
         texts_[box] = window().controls[rowOf(TextBox(box)).index].text;
     cellEnabled_.fill(true);
 
-    for (const char* type : {"pointerdown", "mousedown", "click", "input"})
+    for (const char* type : {"mousedown", "input"})
         listen(board_, type);
-    for (const char* type : {"close", "mousedown", "click"})
+    for (const char* type : {"close", "mousedown"})
         listen(box_, type);
-    for (const char* type : {"pointerup", "pointercancel", "keydown"})
+    // A pointer's click lands where its press and release meet, maybe outside the board.
+    for (const char* type : {"pointerdown", "pointerup", "pointercancel", "click", "keydown"})
         listen(document, type);
     listen(val::global("window"), "resize");
     for (const char* query : {"(prefers-color-scheme: dark)", "(forced-colors: active)"})
@@ -97,8 +99,10 @@ void WebWindow::handle(const val& event)
         return colour();
     if (type == "close")
         return boxClosed();
-    if (type == "click" && event["target"].strictlyEquals(boxOk_))
-        return box_.call<void>("close");
+    if (type == "pointerdown" || type == "pointercancel")
+        pointerClick_ = type == "pointerdown";
+    if (type == "click")
+        return click(event);
     if (ended_)
         return;
     if (type == "pointerdown") {
@@ -113,12 +117,7 @@ void WebWindow::handle(const val& event)
             pointerUp(event);
         pressedCell_.reset();
     } else if (type == "keydown") {
-        tab(event);
-    } else if (type == "click") {
-        if (event["target"].strictlyEquals(control(mainRow::Cmd3.index)))
-            run(onNewGame);
-        else if (event["detail"].as<int>() == 0)
-            readerPress(event["target"]);
+        key(event);
     } else if (type == "input") {
         const val target = event["target"];
         texts_.at(std::stoi(target["dataset"]["box"].as<std::string>())) =
@@ -148,8 +147,25 @@ void WebWindow::pointerUp(const val& event)
         run([&] { onCellClick(*cell); });
 }
 
-// A screen reader's press, or an engine's default action for it, arrives as a click that no
-// pointer made; it plays the free cell it names, and nothing while the box is open.
+// A pointer's click follows its press and release, which have played any cell; a screen
+// reader's press, or an engine's default action for it, arrives as a click that no pointer
+// made, and plays the cell it names.
+void WebWindow::click(const val& event)
+{
+    const bool byPointer = std::exchange(pointerClick_, false);
+    const val target = event["target"];
+    if (target.strictlyEquals(boxOk_))
+        box_.call<void>("close");
+    else if (ended_)
+        return;
+    else if (target.strictlyEquals(control(mainRow::Cmd3.index)))
+        run(onNewGame);
+    else if (!byPointer)
+        readerPress(target);
+}
+
+// A press by a screen reader, or by Enter or Space on a focused cell, plays the free cell it
+// names, and nothing while the box is open.
 void WebWindow::readerPress(const val& target)
 {
     const std::optional<CellIndex> cell = cellOf(target);
@@ -157,11 +173,22 @@ void WebWindow::readerPress(const val& target)
         run([&] { onCellClick(*cell); });
 }
 
+// Enter and Space play a cell that a reader's own navigation has focused, as they press a
+// button.
+void WebWindow::key(const val& event)
+{
+    const std::string key = event["key"].as<std::string>();
+    if (key == "Tab")
+        return tab(event);
+    if ((key == "Enter" || key == " ") && cellOf(event["target"])) {
+        event.call<void>("preventDefault");
+        readerPress(event["target"]);
+    }
+}
+
 // Tab and Shift+Tab go round the controls that take the focus, in the table's tab order.
 void WebWindow::tab(const val& event)
 {
-    if (event["key"].as<std::string>() != "Tab")
-        return;
     const std::vector<MemberRef> order = focusOrder(window());
     const std::string focused = val::global("document")["activeElement"]["id"].as<std::string>();
     const auto at = std::find_if(order.begin(), order.end(), [&](MemberRef ref) {

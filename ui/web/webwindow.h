@@ -87,7 +87,9 @@ private:
 
     void pointerDown(const val& event);
     void pointerUp(const val& event);
+    void click(const val& event);
     void readerPress(const val& target);
+    void key(const val& event);
     void tab(const val& event);
     // Colours the board from the page's colour scheme, as the desktop programs do from theirs.
     void colour();
@@ -118,6 +120,8 @@ private:
     bool boxOpen_ = false;
     bool ended_ = false;
     std::optional<CellIndex> pressedCell_;
+    // Whether a pointer is pressed, or was until the click it makes.
+    bool pointerClick_ = false;
 };
 
 } // namespace zorbelkin::web
