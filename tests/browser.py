@@ -1,22 +1,31 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""The browser program's driver for the story: the static site, served on a port of 127.0.0.1 as
-a web server serves it, in headless Chromium through WebDriver. The hands are WebDriver's pointer
-and key actions at the board's coordinates; the eyes are Chromium's own accessibility tree, with
-the page's status region for what is said."""
+"""The browser program's drivers for the story: the static site, served on a port of 127.0.0.1 as
+a web server serves it, in each engine on a private Xvfb display: Chromium and WebKit through
+WebDriver, Firefox through its own WebDriver BiDi. The hands are WebDriver's pointer and key
+actions at the board's coordinates; the eyes are what the engine gives a screen reader on the
+AT-SPI bus, with the page's status region for what is said."""
+import asyncio
+import base64
 import functools
 import http.server
+import itertools
+import json
 import os
+import socket
 import subprocess
+import tempfile
 import threading
+import time
 
-from kit import Control, Look, Shot, fail, need, until
+import desktop
+from kit import Control, Look, Shot, fail, found, need, until
 
-CHROMIUM, DRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 # The page's schemes, as media features, and a phone held upright.
 LIGHT, DARK = [("prefers-color-scheme", "light")], [("prefers-color-scheme", "dark")]
 SCREEN, PHONE = (800, 600, 1), (390, 844, 3)
+KEYS = {"shift": "\ue008", "ctrl": "\ue009", "Return": "\ue007", "space": " ", "Tab": "\ue004"}
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -24,53 +33,35 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class Chromium:
-    """The page, and the hands that work it."""
+class Page:
+    """One engine with the site in it, on a display and a bus of its own; what every engine does
+    alike, through its script, its input actions and its pictures."""
     pointers = ("mouse", "touch")
-    looks = [Look("light scheme", None, LIGHT), Look("dark scheme", None, DARK),
-             Look("forced colours", None, [("forced-colors", "active")] + DARK),
-             Look("a phone, light", None, LIGHT, PHONE[2], PHONE[0])]
 
     def __init__(self, site):
-        need(CHROMIUM, "chromium")
-        need(DRIVER, "chromium-driver")
-        try:
-            from selenium import webdriver
-        except ImportError:
-            need("python3's selenium", "python3-selenium")
-        from selenium.webdriver.chrome.service import Service
+        desktop.private_bus()
+        self.xvfb, self.scratch = desktop.private_display(), tempfile.mkdtemp()
+        os.environ.update(ACCESSIBILITY_ENABLED="1", GTK_A11Y="atspi", GNOME_ACCESSIBILITY="1")
+        self.reader, self.setting = PageReader(self), None
         handler = functools.partial(QuietHandler, directory=site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        options = webdriver.ChromeOptions()
-        options.binary_location = CHROMIUM
-        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", "--window-size=800,600"):
-            options.add_argument(flag)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service(DRIVER), options=options)
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def cdp(self, command, **params):
-        return self.driver.execute_cdp_cmd(command, params)
-
-    def start(self, look=Look("", None, LIGHT), reader=False):
-        width, height, density = PHONE if look.screen else SCREEN
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                 deviceScaleFactor=density, mobile=density > 1)
-        self.cdp("Emulation.setEmulatedMedia",
-                 features=[{"name": n, "value": v} for n, v in look.setting])
+    def start(self, look=None, reader=False):
+        """The site in the engine, in one of its looks (the first unless told)."""
+        look = look or self.looks[0]
+        if look.setting != self.setting:
+            self.launch(look)
+            self.setting = look.setting
+        self.view(*(PHONE if look.screen else SCREEN), look)
         self.open()
         return self
 
     def open(self):
-        self.driver.get(self.url)
+        self.navigate(self.url)
         until("the board built",
-              lambda: self.js("return document.getElementById('Txt1')?.value"), "1")
+              lambda: self.js("return document.getElementById('Txt1')?.value"), "1", 30)
         # What the status region says, as a reader hears it.
         self.js("""window.heard = []; const region = document.querySelector('[role=status]');
             new MutationObserver(() => region.textContent && heard.push(region.textContent))
@@ -80,18 +71,18 @@ class Chromium:
         self.origin, self.css_scale = (left, top), width / 470
         self.scale = self.css_scale * self.js("return devicePixelRatio")
 
+    def board_rect(self):
+        return self.js("const r = document.getElementById('ZORBELKIN').getBoundingClientRect();"
+                       "return [r.left, r.top, r.width, r.height];")
+
     def pointer(self, kind, *points):
         """A press at the first point, moved through the others, lifted at the last."""
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
-        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
-        place = lambda x, y: (round(self.origin[0] + x * self.css_scale),
-                              round(self.origin[1] + y * self.css_scale))
-        actions.pointer_action.move_to_location(*place(*points[0])).pointer_down()
-        for point in points[1:]:
-            actions.pointer_action.move_to_location(*place(*point))
-        actions.pointer_action.pointer_up()
-        actions.perform()
+        moves = [{"type": "pointerMove", "duration": 0,
+                  "x": round(self.origin[0] + x * self.css_scale),
+                  "y": round(self.origin[1] + y * self.css_scale)} for x, y in points]
+        self.perform([{"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
+                       "actions": [moves[0], {"type": "pointerDown", "button": 0}, *moves[1:],
+                                   {"type": "pointerUp", "button": 0}]}])
 
     def click(self, x, y):
         self.pointer("mouse", (x, y))
@@ -100,23 +91,56 @@ class Chromium:
         self.pointer(pointer, (x1, y1), (x2, y2))
 
     def key(self, key):
-        from selenium.webdriver.common.action_chains import ActionChains
-        from selenium.webdriver.common.keys import Keys
-        *held, key = key.split("+")
-        actions = ActionChains(self.driver)
-        names = {"shift": Keys.SHIFT, "ctrl": Keys.CONTROL, "Return": Keys.ENTER,
-                 "space": Keys.SPACE, "Tab": Keys.TAB}
-        for name in held:
-            actions.key_down(names[name])
-        actions.send_keys(names.get(key, key))
-        for name in held:
-            actions.key_up(names[name])
-        actions.perform()
+        keys = [KEYS.get(k, k) for k in key.split("+")]
+        self.perform([{"type": "key", "id": "keys",
+                       "actions": [{"type": "keyDown", "value": k} for k in keys]
+                       + [{"type": "keyUp", "value": k} for k in reversed(keys)]}])
 
     def shot(self):
-        png = self.driver.find_element("id", "ZORBELKIN").screenshot_as_png
-        return Shot(subprocess.run(["convert", "-", "-depth", "8", "ppm:-"], input=png,
+        return Shot(subprocess.run(["convert", "-", "-depth", "8", "ppm:-"], input=self.png(),
                                    capture_output=True, check=True).stdout)
+
+    def rendition(self, cell):
+        src = self.js(f"return document.getElementById('Img1({cell})').currentSrc")
+        return "@4x" if "@4x" in src else ""
+
+    def eyes(self):
+        self.reader.find()
+        return self.reader
+
+    def stop(self):
+        pass
+
+    def end(self):
+        self.quit()
+        self.server.shutdown()
+        self.xvfb.terminate()
+        self.xvfb.wait(10)
+
+
+class WebDriverPage(Page):
+    """An engine driven by its WebDriver program, through Selenium."""
+
+    def __init__(self, site):
+        super().__init__(site)
+        try:
+            from selenium import webdriver
+        except ImportError:
+            need("python3's selenium", "python3-selenium")
+        self.webdriver = webdriver
+
+    def js(self, body):
+        return self.driver.execute_script(body)
+
+    def perform(self, sources):
+        from selenium.webdriver.remote.command import Command
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
+
+    def navigate(self, url):
+        self.driver.get(url)
+
+    def png(self):
+        return self.driver.find_element("id", "ZORBELKIN").screenshot_as_png
 
     def windows(self):
         here, titles = self.driver.current_window_handle, []
@@ -126,9 +150,44 @@ class Chromium:
         self.driver.switch_to.window(here)
         return titles
 
-    def rendition(self, cell):
-        src = self.js(f"return document.getElementById('Img1({cell})').currentSrc")
-        return "@4x" if "@4x" in src else ""
+    def quit(self):
+        self.driver.quit()
+
+
+class Chromium(WebDriverPage):
+    """Chromium, whose own protocol sets the screen, the scheme and the network."""
+    app = "Chromium"
+    looks = [Look("light scheme", None, LIGHT), Look("dark scheme", None, DARK),
+             Look("forced colours", None, [("forced-colors", "active")] + DARK),
+             Look("a phone, light", None, LIGHT, PHONE[2], PHONE[0])]
+
+    def __init__(self, site):
+        need("/usr/bin/chromium", "chromium")
+        need("/usr/bin/chromedriver", "chromium-driver")
+        super().__init__(site)
+
+    def launch(self, look):
+        if self.setting is not None:
+            return  # one browser, whose protocol sets each look
+        options = self.webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ("--no-sandbox", "--disable-gpu", "--no-first-run", "--window-size=800,600",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--force-renderer-accessibility"):
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        from selenium.webdriver.chrome.service import Service
+        self.driver = self.webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
+                                            options=options)
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
+    def view(self, width, height, density, look):
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=density, mobile=density > 1)
+        self.cdp("Emulation.setEmulatedMedia",
+                 features=[{"name": n, "value": v} for n, v in look.setting])
 
     def install_errors(self):
         return self.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
@@ -144,96 +203,256 @@ class Chromium:
         """What the page logged as errors, such as a breach of its security policy."""
         return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
 
-    def eyes(self):
-        return AxTree(self)
 
-    def stop(self):
-        pass
+class WebKit(WebDriverPage):
+    """WebKitGTK's MiniBrowser, through WebKitWebDriver, which has no touch (it presses the mouse
+    instead), emulates no screen and reads no log: the scheme comes from GTK's theme, in a browser
+    of its own, and the screen is the window."""
+    app = "MiniBrowser"
+    pointers = ("mouse", "pen")
+    looks = [Look("light scheme", None, {}),
+             Look("dark scheme", None, {"GTK_THEME": "Adwaita:dark"}),
+             Look("a narrow window, light", None, {}, 1, 447)]
+    BROWSER = f"/usr/lib/{subprocess.getoutput('gcc -print-multiarch')}/webkit2gtk-4.1/MiniBrowser"
 
-    def end(self):
-        self.driver.quit()
-        self.server.shutdown()
+    def __init__(self, site):
+        need("/usr/bin/WebKitWebDriver", "webkit2gtk-driver")
+        need(self.BROWSER, "webkit2gtk-driver")
+        super().__init__(site)
+
+    def launch(self, look):
+        if self.setting is not None:
+            self.quit()
+        os.environ.pop("GTK_THEME", None)
+        os.environ.update(look.setting)
+        options = self.webdriver.WebKitGTKOptions()
+        options.binary_location = self.BROWSER
+        options.add_argument("--automation")
+        self.driver = self.webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
+                                               options=options)
+
+    def view(self, width, height, density, look):
+        # The browser's own bar takes its share of the window.
+        self.driver.set_window_size(look.screen or width, height + 40)
+
+    def png(self):
+        """Cut from the page's picture: WebKitWebDriver's picture of an element draws a line
+        along its top."""
+        density = self.js("return devicePixelRatio")
+        left, top, width, height = (round(v * density) for v in self.board_rect())
+        return subprocess.run(["convert", "-", "-crop", f"{width}x{height}+{left}+{top}", "png:-"],
+                              input=self.driver.get_screenshot_as_png(), capture_output=True,
+                              check=True).stdout
 
 
-class AxTree:
-    """Chromium's accessibility tree, walked in the page's order."""
+class Firefox(Page):
+    """Firefox, through the WebDriver BiDi it serves itself; its preferences set the scheme, each
+    set in a browser of its own."""
+    app = "Firefox"
+    SCHEME = "layout.css.prefers-color-scheme.content-override"  # 0 dark, 1 light
+    looks = [Look("light scheme", None, {SCHEME: 1}), Look("dark scheme", None, {SCHEME: 0}),
+             Look("forced colours", None, {SCHEME: 0, "browser.display.document_color_use": 2}),
+             Look("a phone, light", None, {SCHEME: 1}, PHONE[2], PHONE[0])]
+
+    def __init__(self, site):
+        need("firefox-esr", "firefox-esr")
+        try:
+            import websockets
+        except ImportError:
+            need("python3's websockets", "python3-websockets")
+        super().__init__(site)
+        self.websockets, self.loop, self.events = websockets, asyncio.new_event_loop(), []
+        self.ids = itertools.count(1)
+        asyncio.set_event_loop(self.loop)
+
+    def launch(self, look):
+        if self.setting is not None:
+            self.quit()
+        profile = tempfile.mkdtemp(dir=self.scratch)
+        with open(os.path.join(profile, "user.js"), "w") as prefs:
+            prefs.writelines(f'user_pref("{k}", {json.dumps(v)});\n'
+                             for k, v in look.setting.items())
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            port = s.getsockname()[1]
+        self.browser = subprocess.Popen(
+            ["firefox-esr", f"--remote-debugging-port={port}", "--no-remote", "--profile", profile,
+             "--width", "800", "--height", "700", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.socket = found("Firefox's WebDriver BiDi", lambda: self.connect(port), 30)
+        self.call("session.new", capabilities={})
+        self.context = self.call("browsingContext.getTree")["contexts"][0]["context"]
+        self.call("session.subscribe", events=["log.entryAdded"])
+        # Without a window manager, Firefox takes the focus from a click alone: one on its blank
+        # page, before the game's.
+        window = desktop.xdo("search", "--sync", "--onlyvisible", "--class", "firefox").split()[0]
+        desktop.xdo("mousemove", "--window", window, 400, 400, "click", 1)
+
+    def connect(self, port):
+        try:
+            return self.loop.run_until_complete(self.websockets.connect(
+                f"ws://127.0.0.1:{port}/session", max_size=None))
+        except OSError:
+            return None
+
+    def call(self, method, **params):
+        """Sends a command, keeps the events that come before its answer, and gives the answer."""
+        asked = next(self.ids)
+        self.loop.run_until_complete(self.socket.send(json.dumps(
+            {"id": asked, "method": method, "params": params})))
+        while (said := json.loads(self.loop.run_until_complete(self.socket.recv()))).get(
+                "id") != asked:
+            self.events.append(said)
+        if said["type"] == "error":
+            fail(f"Firefox refused {method}: {said['message']}")
+        return said["result"]
+
+    def view(self, width, height, density, look):
+        self.call("browsingContext.setViewport", context=self.context,
+                  viewport={"width": width, "height": height}, devicePixelRatio=density)
+
+    def js(self, body, context=None):
+        said = self.call("script.callFunction", functionDeclaration=f"function() {{ {body} }}",
+                         awaitPromise=False, target={"context": context or self.context})
+        if said["type"] == "exception":
+            fail(f"the page threw: {said['exceptionDetails']['text']}")
+
+        def plain(value):
+            items = value.get("value")
+            if value["type"] == "array":
+                return [plain(v) for v in items]
+            return {k: plain(v) for k, v in items} if value["type"] == "object" else items
+
+        return plain(said["result"])
+
+    def perform(self, sources):
+        self.call("input.performActions", context=self.context, actions=sources)
+
+    def navigate(self, url):
+        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
+
+    def png(self):
+        left, top, width, height = self.board_rect()
+        return base64.b64decode(self.call("browsingContext.captureScreenshot", context=self.context,
+                                          clip={"type": "box", "x": left, "y": top,
+                                                "width": width, "height": height})["data"])
+
+    def windows(self):
+        return [self.js("return document.title", c["context"])
+                for c in self.call("browsingContext.getTree")["contexts"]]
+
+    def offline(self):
+        until("a worker in control", lambda: self.js("return !!navigator.serviceWorker.controller"))
+        self.call("emulation.setNetworkConditions", contexts=[self.context],
+                  networkConditions={"type": "offline"})
+        self.open()
+
+    def errors(self):
+        return [e["params"]["text"] for e in self.events if e.get("method") ==
+                "log.entryAdded" and e["params"]["level"] == "error"]
+
+    def quit(self):
+        self.browser.terminate()
+        self.browser.wait(30)
+
+
+class PageReader(desktop.AtSpi):
+    """The page as its engine gives it to a screen reader on the AT-SPI bus: the board's controls
+    are the children of the board's own node, a caption being the text it holds."""
     # The page speaks each new mark through its status region and renames the cells that New
-    # Game empties through their labels alone.
-    announces_renames = False
-    ROLES = {"button": "push button", "StaticText": "static text", "textbox": "text"}
+    # Game empties through their labels alone; a reader's navigation may focus a cell.
+    announces_renames, cells_take_focus = False, True
 
     def __init__(self, page):
+        super().__init__()
         self.page = page
 
-    def tree(self):
-        nodes = {n["nodeId"]: n for n in self.page.cdp("Accessibility.getFullAXTree")["nodes"]}
-        return nodes, next(n for n in nodes.values() if "parentId" not in n)
+    def below(self, node, depth=0):
+        for child in self.children(node):
+            yield child
+            if depth < 30:
+                yield from self.below(child, depth + 1)
+
+    def find(self):
+        Role = self.atspi.Role
+        app = found(f"{self.page.app} on the accessibility bus", lambda: next(
+            (a for a in self.children(self.atspi.get_desktop(0)) if a.get_name() == self.page.app),
+            None), 60)
+        self.document = found("the page", lambda: self.steady(lambda: next(
+            (n for n in self.below(app) if n.get_role() == Role.DOCUMENT_WEB
+             and self.name(n) == "ZOR BEL KIN"), None)), 30)
+
+    def steady(self, read):
+        """What read gives once the page holds still: nodes vanish while it changes."""
+        for _ in range(100):
+            try:
+                return read()
+            except self.glib.Error:
+                time.sleep(0.05)
+        fail("the page's tree never held still")
+
+    def words(self, node):
+        """A node's name, or else the text it and its children hold."""
+        try:
+            text = self.atspi.Text.get_text(node, 0, -1).replace("\ufffc", "")
+        except self.glib.Error:
+            text = ""
+        return self.name(node) or "".join(map(self.words, self.children(node))) or text
 
     def controls(self):
-        """The board's controls as a reader meets them, the text inside a control being part of
-        it; an open box hides them from Chromium's tree, and behind it they read as a sighted
-        player sees them, their values from the page's own elements."""
-        nodes, root = self.tree()
-        met = []
+        return self.steady(self.read_controls)
 
-        def walk(node, inside):
-            role = node["role"]["value"]
-            if role in ("alertdialog", "dialog", "status"):
-                return
-            if not node["ignored"] and role in self.ROLES and not (inside and role == "StaticText"):
-                met.append(node)
-            for child in node.get("childIds", []):
-                walk(nodes[child], inside or role in ("button", "textbox"))
+    def read_controls(self):
+        found, Role, State = [], self.atspi.Role, self.atspi.StateType
+        self.frame = next((self.children(n)[0] for n in self.below(self.document)
+                           if n.get_role() == Role.LANDMARK), None)
+        if not self.frame:  # hidden behind an open box: as a sighted player sees them
+            return [c._replace(value=self.page.js(
+                f"return document.querySelector({json.dumps(f'[aria-label={c.name!r}]')})"
+                "?.value ?? ''")) if c.told.startswith("text") else c
+                for c in self.last]
+        self.last = found
+        for node in self.children(self.frame):
+            words, role = self.words(node), node.get_role()
+            if not words:  # a grid line or a picture
+                continue
+            kind = {Role.PUSH_BUTTON: "push button", Role.ENTRY: "text"}.get(role, "static text")
+            states, box = node.get_state_set(), node.get_extents(self.atspi.CoordType.SCREEN)
+            enabled = states.contains(State.ENABLED)
+            actions = set(map(node.get_action_name, range(node.get_n_actions())))
+            told = "\t".join([kind, words, ("enabled" if enabled else "unavailable")
+                              + (" focusable" if states.contains(State.FOCUSABLE) else ""),
+                              "Press" if kind == "push button" and enabled
+                              and actions & {"press", "click"} else ""])
+            value = self.atspi.Text.get_text(node, 0, -1) if role == Role.ENTRY else ""
+            found.append(Control(told, words, value, (box.x, box.y, box.width,
+                                         box.height), states.contains(State.FOCUSED), node))
+        return found
 
-        walk(root, False)
-        if not met:
-            return [c._replace(value=self.value_of(c.handle)) for c in self.last]
-        self.last = []
-        for node in met:
-            props = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
-            box = self.page.cdp("DOM.getBoxModel", backendNodeId=node["backendDOMNodeId"])["model"]
-            disabled, role = bool(props.get("disabled")), node["role"]["value"]
-            told = "\t".join([self.ROLES[role], node["name"]["value"],
-                              ("unavailable" if disabled else "enabled")
-                              + (" focusable" if props.get("focusable") else ""),
-                              # A tree has no actions: an enabled button offers its press.
-                              "Press" if role == "button" and not disabled else ""])
-            self.last.append(Control(told, node["name"]["value"], node.get("value", {}).get(
-                "value", ""), (round(box["border"][0]), round(box["border"][1]), box["width"],
-                               box["height"]), bool(props.get("focused")), node))
-        return self.last
-
-    def call(self, node, function):
-        element = self.page.cdp("DOM.resolveNode", backendNodeId=node["backendDOMNodeId"])
-        return self.page.cdp("Runtime.callFunctionOn", objectId=element["object"]["objectId"],
-                             functionDeclaration=function, returnByValue=True)["result"]
-
-    def value_of(self, node):
-        return self.call(node, "function() { return this.value ?? ''; }")["value"]
-
-    def press(self, control):
-        """As WebKit's reader presses: a click that no pointer made."""
-        self.call(control.handle, "function() { this.click(); }")
+    def deepest(self, x, y):
+        node, inner = None, self.document
+        while inner and (node is None or self.children(node)):
+            node, inner = inner, inner.get_accessible_at_point(x, y, self.atspi.CoordType.SCREEN)
+        return node if node is not self.document else None
 
     def at(self, x, y):
-        hit = self.page.cdp("DOM.getNodeForLocation", x=x, y=y)
-        node = self.page.cdp("Accessibility.getPartialAXTree", backendNodeId=hit["backendNodeId"],
-                             fetchRelatives=False)["nodes"][0]
-        return [node.get("name", {}).get("value", "nothing")]
+        """The name of the deepest node there, as a reader's review of the mouse finds it. WebKit
+        answers from the page alone (from a node, it takes the point as that node's), and Firefox
+        from a cache that its first question fills."""
+        for _ in range(20):
+            if name := self.steady(lambda: (hit := self.deepest(x, y)) and self.name(hit)):
+                break
+            time.sleep(0.05)
+        return [name or "nothing"]
+
+    def focus(self, control):
+        """As a reader's own navigation moves to a control."""
+        self.atspi.Component.grab_focus(control.handle)
 
     def heard(self):
         return self.page.js("return window.heard")
 
     def box(self):
-        nodes, _ = self.tree()
-
-        def below(node):
-            for child in map(nodes.get, node.get("childIds", [])):
-                yield child
-                yield from below(child)
-
-        for node in nodes.values():
-            if node["role"]["value"] == "alertdialog" and not node["ignored"]:
-                return node["name"]["value"], {n.get("name", {}).get("value") for n in below(node)
-                                               if not n["ignored"]}
-        return None
+        return self.steady(lambda: next(
+            ((self.name(n), set(map(self.words, self.below(n)))) for n in self.below(self.document)
+             if n.get_role() in (self.atspi.Role.DIALOG, self.atspi.Role.ALERT)), None))

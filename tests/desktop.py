@@ -56,24 +56,39 @@ class XHands:
                 for w in xdo("search", "--onlyvisible", "--name", ".").split()]
 
 
+def private_display():
+    """Starts a private Xvfb, which DISPLAY then names, and gives its process."""
+    for tool, package in [("Xvfb", "xvfb"), ("xdotool", "xdotool"), ("import", "imagemagick")]:
+        need(tool, package)
+    # Xvfb picks a free display itself and says which once it takes connections; with -noreset
+    # it takes them even between two clients.
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0",
+                             "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
+                            stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as said:
+        os.environ["DISPLAY"] = ":" + (said.readline().strip() or fail("Xvfb did not start"))
+    return xvfb
+
+
+def private_bus():
+    """Runs this script again, once, in a D-Bus session of its own, where a screen reader's bus
+    starts for the programs under test alone."""
+    need("dbus-run-session", "dbus-bin")
+    if "ZORBELKIN_BUS" not in os.environ:
+        os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
+                   dict(os.environ, ZORBELKIN_BUS="private"))
+
+
 class Desktop:
     """A private Xvfb display, and the game started on it."""
     scale = 1
 
     def __init__(self):
-        for tool, package in [("Xvfb", "xvfb"), ("xdotool", "xdotool"), ("import", "imagemagick")]:
-            need(tool, package)
+        self.xvfb = private_display()
         self.scratch, self.game = tempfile.mkdtemp(), None
         self.log_path = os.path.join(self.scratch, "game.log")
-        # Xvfb picks a free display itself and says which once it takes connections; with
-        # -noreset it takes them even between two clients.
-        read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0",
-                                      "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
-                                     stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as said:
-            os.environ["DISPLAY"] = ":" + (said.readline().strip() or fail("Xvfb did not start"))
 
     def run(self, command, env=None, window=True):
         """Starts the game and, unless told otherwise, waits for its window; gives its hands."""
@@ -132,10 +147,7 @@ class Qt(Desktop):
                  "View": ("252,252,252", "35,38,41"), "Selection": ("61,174,233", "255,232,144")})]
 
     def __init__(self, game):
-        need("dbus-run-session", "dbus-bin")
-        if "ZORBELKIN_BUS" not in os.environ:
-            os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
-                       dict(os.environ, ZORBELKIN_BUS="private"))
+        private_bus()
         super().__init__()
         self.program = game
         os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.scratch, "runtime")
@@ -169,7 +181,7 @@ class AtSpi:
         try:
             import gi
             gi.require_version("Atspi", "2.0")
-            from gi.repository import Atspi, GLib
+            from gi.repository import Atspi, Gio, GLib
         except (ImportError, ValueError):
             need("libatspi's Python bindings", "python3-gi gir1.2-atspi-2.0")
         import warnings
@@ -177,8 +189,12 @@ class AtSpi:
         warnings.filterwarnings("ignore", category=DeprecationWarning)
         self.atspi, self.glib, self.announced = Atspi, GLib, []
         # The bus and its registry start on the first question; a game started before both
-        # answer may miss the bus.
+        # answer may miss the bus. The browsers read the bus only once it says a reader is on.
         found("the accessibility bus", lambda: Atspi.get_desktop(0))
+        Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+            GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+            None, 0, -1)
 
     def find(self):
         self.app = found("the game on the accessibility bus", lambda: next(

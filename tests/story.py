@@ -5,7 +5,8 @@
 through its driver, which knows how to start, work, read and end its program and no rule: its
 hands give real input, its eyes read what a screen reader gets.
 
-Usage: story.py play|looks|broken qt GAME | wine GAME.exe MSAA_CLIENT.exe | chromium SITE
+Usage: story.py play|looks|broken qt GAME | wine GAME.exe MSAA_CLIENT.exe
+                                   | chromium SITE | firefox SITE | webkit SITE
 """
 import sys
 
@@ -28,9 +29,9 @@ CAPTIONS = {(720, 0, 1215, 255): ("ZOR", True), (2880, 0, 1215, 255): ("BEL", Tr
 BOXES = {"Player to move": (3360, 6600, 375, 285), "New Game": (840, 6240, 735, 495),
          "Player 1 score": (1920, 6360, 615, 375), "Player 2 score": (4560, 6360, 615, 375)}
 # What a screen reader is told of each control on a fresh board, back to front: its role, name,
-# states (a focusable control is in the tab order) and action.
+# states and action. Beside the cells, the focusable controls are those in the tab order.
 TREE = (["static text\tPlayer's Turn\tenabled\t"]
-        + [f"push button\t{place}, empty\tenabled\tPress" for place in PLACES]
+        + [f"push button\t{place}, empty\tenabled%s\tPress" for place in PLACES]
         + [f"static text\t{words}\tenabled\t" for words in ("ZOR", "BEL", "KIN", "Player1",
                                                               "Player 2")]
         + ["text\tPlayer to move\tunavailable\t",
@@ -148,26 +149,39 @@ class Game:
         box = self.eyes.box()
         return box and (box[0], {"You Win!!", "OK"} <= box[1])
 
+    def focusable(self):
+        """How a cell's states end where a reader's navigation may focus it, as in a page."""
+        return " focusable" if getattr(self.eyes, "cells_take_focus", False) else ""
+
     def press(self, cell):
         self.eyes.press(self.eyes.controls()[self.cells[cell]])
 
-    def move(self, cell, mark, reader=False, at=None, then=lambda: None):
-        """Plays a free cell, with the reader or at a point of it, and whatever then comes; the
-        reader hears its new name once, and the cell is then unavailable."""
+    def move(self, cell, mark, by="click", at=None, then=lambda: None):
+        """Plays a free cell by a click at a point of it, by the reader's press, or by a key once
+        the reader's navigation has focused it (a click where it cannot), and whatever then comes;
+        the reader hears its new name once, and the cell is then unavailable."""
         now = named(cell, mark)
         said = self.eyes.heard().count(now)
-        self.press(cell) if reader else self.hands.click(*point(CELLS[cell], at))
+        if by == "press":
+            self.press(cell)
+        elif by != "click" and self.focusable():
+            self.eyes.focus(self.eyes.controls()[self.cells[cell]])
+            self.hands.key(by)
+        else:
+            self.hands.click(*point(CELLS[cell], at))
         then()
         until(f'"{now}" said once', lambda: self.eyes.heard().count(now), said + 1)
-        until("the used cell", lambda: self.told(cell), f"push button\t{now}\tunavailable\t")
+        until("the used cell", lambda: self.told(cell),
+              f"push button\t{now}\tunavailable{self.focusable()}\t")
         self.moves.append(now)
 
     def line(self, moves, scores, name="Player 1 score"):
-        """Plays moves, the last completing one or more lines: a box for each, closed by Enter,
-        the point after it; while a box is open, neither a click nor a press plays a free cell."""
-        for cell, mark in moves[:-1]:
-            self.move(cell, mark)
-            until(f"no box after {named(cell, mark)}", self.box, None)
+        """Plays moves (cell, mark and maybe how), the last completing one or more lines: a box
+        for each, closed by Enter, the point after it; while a box is open, neither a click nor a
+        press plays a free cell."""
+        for move in moves[:-1]:
+            self.move(*move)
+            until(f"no box after {named(*move[:2])}", self.box, None)
         free = [i for i in range(9) if named(i, "empty") in self.told(i) and i != moves[-1][0]]
 
         def boxes():
@@ -193,10 +207,10 @@ class Game:
 
 def read_tree(game):
     """The reader's tree, the cells' names against their places, and what lies under each."""
+    tree = [line.replace("%s", game.focusable()) for line in TREE]
+    until("the reader's tree, against the table", lambda: [c.told for c in game.eyes.controls()],
+          tree)
     controls = game.eyes.controls()
-    told = [c.told for c in controls]
-    if told != TREE:
-        fail(f"the reader's tree differs from the table: {set(told) ^ set(TREE)}")
     game.cells = [[c.name for c in controls].index(named(i, "empty")) for i in range(9)]
     places = [controls[i].place for i in game.cells]
     if sorted(places, key=lambda p: p[1::-1]) != places:
@@ -206,7 +220,7 @@ def read_tree(game):
                      (left + width - 2, top + height - 2)]:
             if set(game.eyes.at(x, y)) != {named(i, "empty")}:
                 fail(f"at {x}, {y} lies {game.eyes.at(x, y)}, not the cell {named(i, 'empty')}")
-    print(f"the reader's {len(told)} controls are the table's; each cell lies under its name")
+    print(f"the reader's {len(tree)} controls are the table's; each cell lies under its name")
 
 
 def play(driver):
@@ -231,23 +245,26 @@ def play(driver):
     game.move(4, "X")
     for x, y in [point(CELLS[4]), point(CELLS[4], (0, 0)), point(CELLS[4], (112, 104))] + GAPS:
         hands.click(x, y)
+    game.press(4)
     for pointer in hands.pointers:  # a press dragged from one free cell onto another
         hands.drag(*point(CELLS[8]), *point(CELLS[7]), pointer)
     game.move(0, "O", at=(5, 5))
     game.shows("O../.X./...")
     if not lazy <= getattr(driver, "libraries", set)():
         fail(f"once a mark showed, the program had not loaded {lazy - driver.libraries()}")
-    print("used cells, grid lines, gaps and drags play nothing; the reader hears each move")
+    print("used cells, grid lines, gaps, a reader's press on a used cell and drags play nothing;"
+          " the reader hears each move")
 
-    game.move(1, "X", reader=True)
-    game.line([(2, "O"), (7, "X")], [1])
+    game.move(1, "X", by="press")
+    game.line([(2, "O", "Return"), (7, "X")], [1])
     hands.click(*point(BOXES["Player 2 score"]))
     for key in ("ctrl+a", "4", "1"):
         hands.key(key)
-    game.line([(3, "O"), (5, "X"), (6, "O")], [42], "Player 2 score")
+    game.line([(3, "O"), (5, "X", "space"), (6, "O")], [42], "Player 2 score")
     game.shows("OXO/OXX/OX.")
     game.no_holder()
-    print("X's column and O's typed score: a box each, the point after it, the board deaf")
+    print("X's column and O's typed score: a box each, the point after it, the board deaf;"
+          " Enter and Space play a cell a reader has focused, where one can")
 
     heard = len(game.eyes.heard())
     hands.drag(*point(BOXES["New Game"]), 20, 432, "mouse")
@@ -336,7 +353,8 @@ def broken(driver):
     print("a broken picture gives an error box, and then status 1")
 
 
-PROGRAMS = {"qt": desktop.Qt, "wine": desktop.Wine, "chromium": browser.Chromium}
+PROGRAMS = {"qt": desktop.Qt, "wine": desktop.Wine, "chromium": browser.Chromium,
+            "firefox": browser.Firefox, "webkit": browser.WebKit}
 
 
 def main():

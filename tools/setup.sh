@@ -9,10 +9,11 @@ cd "$(dirname "$0")/.."
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 build_packages=(cmake g++ make dpkg-dev qt6-base-dev fonts-liberation fonts-dejavu-core)
 # The browser program is built with Debian's emscripten and served with Python's own server; its
-# tests drive Debian's Chromium through WebDriver.
+# tests drive Debian's Chromium and WebKit through WebDriver and Firefox through its own WebDriver
+# BiDi socket.
 web_packages=(cmake make emscripten python3)
 web_test_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium imagemagick
-    fonts-liberation)
+    fonts-liberation firefox-esr webkit2gtk-driver python3-websockets)
 test_packages=(locales xvfb x11-utils xdotool xclip imagemagick desktop-file-utils appstream
     clang-format-19 git file reuse lintian devscripts man-db diffoscope-minimal
     weston qt6-wayland dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
