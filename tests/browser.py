@@ -14,7 +14,9 @@ import inspect
 import itertools
 import json
 import os
+import shutil
 import socket
+import struct
 import subprocess
 import tempfile
 import threading
@@ -42,6 +44,7 @@ class Page:
     def __init__(self, site):
         desktop.private_bus()
         self.xvfb, self.scratch = desktop.private_display(), tempfile.mkdtemp()
+        desktop.private_runtime(self.scratch)
         os.environ.update(ACCESSIBILITY_ENABLED="1", GTK_A11Y="atspi", GNOME_ACCESSIBILITY="1")
         self.reader, self.setting = PageReader(self), None
         handler = functools.partial(QuietHandler, directory=site)
@@ -117,6 +120,7 @@ class Page:
         self.server.shutdown()
         self.xvfb.terminate()
         self.xvfb.wait(10)
+        shutil.rmtree(self.scratch, ignore_errors=True)
 
 
 class WebDriverPage(Page):
@@ -246,9 +250,13 @@ class WebKit(WebDriverPage):
         along its top."""
         density = self.js("return devicePixelRatio")
         left, top, width, height = (round(v * density) for v in self.board_rect())
+        # Just after the window is resized, the page's picture may still be of the old size.
+        size = [round(v * density) for v in self.js("return [innerWidth, innerHeight]")]
+        page = found("a picture of the page at its size", lambda: (
+            picture := self.driver.get_screenshot_as_png()) and list(
+            struct.unpack(">II", picture[16:24])) == size and picture)
         return subprocess.run(["convert", "-", "-crop", f"{width}x{height}+{left}+{top}", "png:-"],
-                              input=self.driver.get_screenshot_as_png(), capture_output=True,
-                              check=True).stdout
+                              input=page, capture_output=True, check=True).stdout
 
 
 class Firefox(Page):
@@ -393,7 +401,7 @@ class PageReader(desktop.AtSpi):
         for _ in range(100):
             try:
                 return read()
-            except self.glib.Error:
+            except (self.glib.Error, IndexError):
                 time.sleep(0.05)
         fail("the page's tree never held still")
 
@@ -410,14 +418,13 @@ class PageReader(desktop.AtSpi):
 
     def read_controls(self):
         found, Role, State = [], self.atspi.Role, self.atspi.StateType
-        self.frame = next((self.children(n)[0] for n in self.below(self.document)
-                           if n.get_role() == Role.LANDMARK), None)
-        if not self.frame:  # hidden behind an open box: as a sighted player sees them
+        landmarks = [n for n in self.below(self.document) if n.get_role() == Role.LANDMARK]
+        if not landmarks:  # hidden behind an open box: as a sighted player sees them
             return [c._replace(value=self.page.js(
                 f"return document.querySelector({json.dumps(f'[aria-label={c.name!r}]')})"
                 "?.value ?? ''")) if c.told.startswith("text") else c
                 for c in self.last]
-        self.last = found
+        self.frame, self.last = self.children(landmarks[0])[0], found
         for node in self.children(self.frame):
             words, role = self.words(node), node.get_role()
             if not words:  # a grid line or a picture

@@ -81,6 +81,12 @@ def private_bus():
                    dict(os.environ, ZORBELKIN_BUS="private"))
 
 
+def private_runtime(scratch):
+    """A runtime folder of the test's own, where the accessibility bus keeps its socket."""
+    os.environ["XDG_RUNTIME_DIR"] = os.path.join(scratch, "runtime")
+    os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+
+
 class Desktop:
     """A private Xvfb display, and the game started on it."""
     scale = 1
@@ -150,8 +156,7 @@ class Qt(Desktop):
         private_bus()
         super().__init__()
         self.program = game
-        os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.scratch, "runtime")
-        os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+        private_runtime(self.scratch)
 
     def start(self, look=Look(""), reader=False, broken=False):
         self.atspi = reader and AtSpi()
