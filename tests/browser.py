@@ -44,23 +44,32 @@ class Page:
     def __init__(self, site):
         desktop.private_bus()
         self.xvfb, self.scratch = desktop.private_display(), tempfile.mkdtemp()
-        desktop.private_runtime(self.scratch)
         os.environ.update(ACCESSIBILITY_ENABLED="1", GTK_A11Y="atspi", GNOME_ACCESSIBILITY="1")
         self.reader, self.setting = PageReader(self), None
-        handler = functools.partial(QuietHandler, directory=site)
+        self.site = shutil.copytree(site, os.path.join(self.scratch, "site"))
+        handler = functools.partial(QuietHandler, directory=self.site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
 
-    def start(self, look=None, reader=False):
-        """The site in the engine, in one of its looks (the first unless told)."""
+    def start(self, look=None, reader=False, broken=False):
+        """The site in the engine, in one of its looks (the first unless told); a broken site's
+        wasm is cut short."""
         look = look or self.looks[0]
         if look.setting != self.setting:
             self.launch(look)
             self.setting = look.setting
         self.view(*(PHONE if look.screen else SCREEN), look)
-        self.open()
+        if broken:
+            os.truncate(os.path.join(self.site, "zorbelkin.wasm"), 1000)
+            self.navigate(self.url)
+        else:
+            self.open()
         return self
+
+    def words(self):
+        """What the page shows in words."""
+        return self.js("return document.body.innerText.trim()")
 
     def open(self):
         self.navigate(self.url)
@@ -121,6 +130,7 @@ class Page:
         self.xvfb.terminate()
         self.xvfb.wait(10)
         shutil.rmtree(self.scratch, ignore_errors=True)
+        desktop.end_private_bus()
 
 
 class WebDriverPage(Page):
@@ -436,7 +446,7 @@ class PageReader(desktop.AtSpi):
             told = "\t".join([kind, words, ("enabled" if enabled else "unavailable")
                               + (" focusable" if states.contains(State.FOCUSABLE) else ""),
                               "Press" if kind == "push button" and enabled
-                              and actions & {"press", "click"} else ""])
+                              and actions & {"press", "click", "doDefault"} else ""])
             value = self.atspi.Text.get_text(node, 0, -1) if role == Role.ENTRY else ""
             found.append(Control(told, words, value, (box.x, box.y, box.width,
                                          box.height), states.contains(State.FOCUSED), node))

@@ -74,17 +74,17 @@ def private_display():
 
 def private_bus():
     """Runs this script again, once, in a D-Bus session of its own, where a screen reader's bus
-    starts for the programs under test alone."""
+    starts for the programs under test alone, with a runtime folder of its own, where that bus
+    keeps its socket: the buses of two tests side by side would otherwise share one."""
     need("dbus-run-session", "dbus-bin")
     if "ZORBELKIN_BUS" not in os.environ:
         os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
-                   dict(os.environ, ZORBELKIN_BUS="private"))
+                   dict(os.environ, ZORBELKIN_BUS="private", XDG_RUNTIME_DIR=tempfile.mkdtemp()))
 
 
-def private_runtime(scratch):
-    """A runtime folder of the test's own, where the accessibility bus keeps its socket."""
-    os.environ["XDG_RUNTIME_DIR"] = os.path.join(scratch, "runtime")
-    os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+def end_private_bus():
+    if "ZORBELKIN_BUS" in os.environ:
+        shutil.rmtree(os.environ["XDG_RUNTIME_DIR"], ignore_errors=True)
 
 
 class Desktop:
@@ -137,6 +137,7 @@ class Desktop:
         self.xvfb.terminate()
         self.xvfb.wait(10)
         shutil.rmtree(self.scratch, ignore_errors=True)
+        end_private_bus()
 
 
 class Qt(Desktop):
@@ -156,7 +157,6 @@ class Qt(Desktop):
         private_bus()
         super().__init__()
         self.program = game
-        private_runtime(self.scratch)
 
     def start(self, look=Look(""), reader=False, broken=False):
         self.atspi = reader and AtSpi()

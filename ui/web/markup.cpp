@@ -7,6 +7,7 @@
 #include "windowlayout.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace zorbelkin::web {
 namespace {
@@ -79,7 +80,8 @@ std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
                " autocomplete=\"off\" spellcheck=\"false\">";
     }
     case ControlKind::Button:
-        return "<button" + id + " type=\"button\">" + escaped(spokenName()) + "</button>";
+        // The focus is there from the start, before the program runs.
+        return "<button" + id + " type=\"button\" autofocus>" + escaped(spokenName()) + "</button>";
     }
     return {};
 }
@@ -91,6 +93,12 @@ std::string cssPixels(double pixels)
     char text[32];
     std::snprintf(text, sizeof text, "%gpx", pixels);
     return text;
+}
+
+std::string cssColour(Rgb colour)
+{
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
+           std::to_string(colour.blue) + ")";
 }
 
 std::string controlId(const ControlRow& row, int member)
@@ -119,9 +127,28 @@ std::string pageMarkup()
 std::string boardStyle()
 {
     const WindowDescription& window = mainWindowDescription();
-    std::string style = "#ZORBELKIN{width:" + cssPixels(pixels(window.clientWidthTwips)) +
-                        ";height:" + cssPixels(pixels(window.clientHeightTwips)) +
-                        ";font:" + cssFont(controlFace) + "}\n";
+    const std::string width = cssPixels(pixels(window.clientWidthTwips));
+    const std::string height = cssPixels(pixels(window.clientHeightTwips));
+    // The largest scale, at most 1, at which the whole board fits the page, and the board
+    // centred on whole pixels: half a pixel off would blur every line and letter. The scale is a
+    // ratio of lengths: Firefox makes it as the tangent of their angle, WebKit, which takes no
+    // viewport length into that angle, by dividing one by the other, which Firefox cannot.
+    const auto scale = [&](const std::string& across, const std::string& down) {
+        return "main{--scale:min(1," + across + ',' + down + ")}";
+    };
+    std::string style =
+        scale("tan(atan2(100vw," + width + "))", "tan(atan2(100dvh," + height + "))") +
+        "\n@supports (width:calc(1px * (100vw / 1px))){" +
+        scale("100vw / " + width, "100dvh / " + height) + "}\nmain{width:calc(" + width +
+        " * var(--scale));height:calc(" + height + " * var(--scale));left:round(to-zero,(100vw - " +
+        width + " * var(--scale)) / 2,1px);top:round(to-zero,(100dvh - " + height +
+        " * var(--scale)) / 2,1px)}\n";
+    // The colours of a light page, until the program reads the page's own.
+    const BoardColours light = boardColours(black, black);
+    style += "#ZORBELKIN{width:" + width + ";height:" + height + ";font:" + cssFont(controlFace) +
+             ";transform:scale(var(--scale));--ground:" + cssColour(light.ground) +
+             ";--ink:" + cssColour(light.ink) + ";--field:" + cssColour(white) +
+             ";--muted:" + cssColour(readableInk(Rgb{128, 128, 128}, white)) + "}\n";
     for (const ControlRow& row : window.controls) {
         const std::vector<Member> members = membersOf(row);
         for (const Member& member : members) {
@@ -141,6 +168,19 @@ std::string boardStyle()
         }
     }
     return style;
+}
+
+std::string withBoard(std::string page)
+{
+    const auto replace = [&page](const std::string& marker, const std::string& text) {
+        const std::size_t at = page.find(marker);
+        if (at == std::string::npos)
+            throw std::invalid_argument("the page has no " + marker);
+        page.replace(at, marker.size(), text);
+    };
+    replace("<!-- title -->", escaped(std::string(mainWindowDescription().title)));
+    replace("<!-- board -->", pageMarkup());
+    return page;
 }
 
 } // namespace zorbelkin::web

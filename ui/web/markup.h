@@ -3,16 +3,20 @@
 
 #pragma once
 
+#include "colours.h"
 #include "controltable.h"
 
 #include <string>
 
-// The page as text, made from the main window's table and put into the page in one piece each:
-// far quicker than an element at a time, and the whole board is there for the first frame.
+// The page as text, made from the main window's table and written into the site's page as the
+// site is built, so that the first paint shows the whole board without script.
 namespace zorbelkin::web {
 
 // "12.5px"
 std::string cssPixels(double pixels);
+
+// "rgb(12, 34, 56)", as CSS writes a colour and reads it back.
+std::string cssColour(Rgb colour);
 
 // The id of member (0 for a row of one control, the cell for a cell array) of row: its name,
 // "Txt1" or "lbl1(4)".
@@ -25,8 +29,14 @@ std::string controlId(const ControlRow& row, int member);
 // its colours from the board's --muted and --field; lines from --ink.
 std::string pageMarkup();
 
-// The style rules that give the board its size and face, and each control its place and look,
-// in CSS pixels at 96 dots per inch.
+// The style rules that give the board its size, face and a light page's colours, and each
+// control its place and look, in CSS pixels at 96 dots per inch; the board is centred on whole
+// pixels and scaled down as one piece where the page is smaller.
 std::string boardStyle();
+
+// page, the site's page, with the board's markup in place of its "<!-- board -->" and the
+// window's title in place of its "<!-- title -->". Throws std::invalid_argument for a page
+// without them.
+std::string withBoard(std::string page);
 
 } // namespace zorbelkin::web

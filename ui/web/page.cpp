@@ -24,12 +24,6 @@ void listen(val target, const std::string& type)
     target.call<void>("addEventListener", type, val::module_property("handleEvent"));
 }
 
-std::string cssColour(Rgb colour)
-{
-    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
-           std::to_string(colour.blue) + ")";
-}
-
 val colourProbe(val parent, const std::string& colour)
 {
     val probe = appendElement(parent, "span");

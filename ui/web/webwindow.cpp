@@ -11,7 +11,6 @@
 #include "windowlayout.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace zorbelkin::web {
@@ -44,15 +43,7 @@ bool isOwnControl(const val& element)
 WebWindow::WebWindow()
 {
     val document = val::global("document");
-    document.set("title", std::string(window().title));
     const val body = document["body"];
-    body.call<void>("insertAdjacentHTML", std::string("beforeend"), pageMarkup());
-    val style = val::global("CSSStyleSheet").new_();
-    style.call<void>("replaceSync", boardStyle());
-    val sheets = val::array();
-    sheets.call<void>("push", style);
-    document.set("adoptedStyleSheets", sheets);
-
     const auto byId = [&](const std::string& id) {
         return document.call<val>("getElementById", id);
     };
@@ -76,12 +67,11 @@ WebWindow::WebWindow()
     // A pointer's click lands where its press and release meet, maybe outside the board.
     for (const char* type : {"pointerdown", "pointerup", "pointercancel", "click", "keydown"})
         listen(document, type);
-    listen(val::global("window"), "resize");
     for (const char* query : {"(prefers-color-scheme: dark)", "(forced-colors: active)"})
         listen(val::global("matchMedia")(std::string(query)), "change");
     colour();
-    fit();
-    control(mainRow::Cmd3.index).call<void>("focus");
+    // From here the board is the program's, and the page's guard leaves its errors to it.
+    document["documentElement"]["dataset"].set("running", std::string("true"));
 }
 
 val WebWindow::control(std::size_t row, int member) const
@@ -93,8 +83,6 @@ val WebWindow::control(std::size_t row, int member) const
 void WebWindow::handle(const val& event)
 {
     const std::string type = event["type"].as<std::string>();
-    if (type == "resize")
-        return fit();
     if (type == "change")
         return colour();
     if (type == "close")
@@ -213,24 +201,6 @@ void WebWindow::colour()
     setStyle(board_, "--ink", cssColour(colours.ink));
     setStyle(board_, "--field", cssColour(field));
     setStyle(board_, "--muted", cssColour(muted));
-}
-
-void WebWindow::fit()
-{
-    const val page = val::global("window");
-    const double pageWidth = page["innerWidth"].as<double>();
-    const double pageHeight = page["innerHeight"].as<double>();
-    const double width = pixels(window().clientWidthTwips);
-    const double height = pixels(window().clientHeightTwips);
-    const double scale = std::min({1.0, pageWidth / width, pageHeight / height});
-    // Centred on whole pixels: half a pixel off would blur every line and letter.
-    setStyle(frame_, "left", cssPixels(static_cast<int>((pageWidth - width * scale) / 2)));
-    setStyle(frame_, "top", cssPixels(static_cast<int>((pageHeight - height * scale) / 2)));
-    setStyle(frame_, "width", cssPixels(width * scale));
-    setStyle(frame_, "height", cssPixels(height * scale));
-    char transform[32];
-    std::snprintf(transform, sizeof transform, "scale(%.9g)", scale);
-    setStyle(board_, "transform", transform);
 }
 
 const WebWindow::Holder& WebWindow::holder() const

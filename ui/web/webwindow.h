@@ -32,8 +32,8 @@ private:
     std::string srcset_;
 };
 
-// The game's window as a page: the board built from the main window's table, scaled down as one
-// piece where the page is smaller, and the message box as a modal dialog.
+// The game's window as a page: the board that the page holds from the start, written from the
+// main window's table as the site was built, and the message box as a modal dialog.
 //
 // The window keeps what the game reads (pictures, enabled cells, texts) and shows each change in
 // the order the game made it. A page cannot wait for a dialog, so showMessage returns at once and
@@ -42,7 +42,7 @@ private:
 // input.
 class WebWindow final : public GameView {
 public:
-    // Builds the board into the page's body, with the focus on New Game.
+    // Takes over the board that the page holds, and colours it from the page's scheme.
     WebWindow();
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
@@ -93,8 +93,6 @@ private:
     void tab(const val& event);
     // Colours the board from the page's colour scheme, as the desktop programs do from theirs.
     void colour();
-    // The largest scale, at most 1, at which the whole board fits the page.
-    void fit();
 
     val frame_ = val::undefined();
     val board_ = val::undefined();
