@@ -1,36 +1,108 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""Times the browser program from navigation to the full board on screen, against a plain page
-that shows the same 32 controls without script or wasm, and against the floor of any page that
-a wasm program builds, in the same headless Chromium; and weighs the static site as a server
-that compresses would send it.
+"""Times the browser program from navigation to the first and the largest paint of the board and
+to the moment the board answers a click, against a plain page that shows the same board without
+script or wasm, and against the floor of any page that a wasm program takes over, in one
+Chromium and in one Firefox; and weighs the static site as a server that compresses would send
+it.
 
 Usage: /usr/bin/python3 bench/web_first_board.py [TREE [ROUNDS]]   (TREE: build/wasm, ROUNDS: 25)
 TREE is the web preset's CMake tree, whose site is build/web.
 
-The plain page is the game's own board as Chromium built it, saved as HTML with the same style
-sheet and the game's own rules for its controls. The floor is the game's page with
-bench/web_floor in the game's place, which puts one word on it. The pages are loaded in turn,
-every file fetched again from the local server (no HTTP cache, no worker); the time is Chromium's first contentful paint, which for the game and
-the plain page is the whole board, since neither shows anything before it.
+The plain page is the game's own page without its scripts. The floor is the game's page with
+bench/web_floor in the game's place, which puts one word on it once it runs. The pages are loaded
+in turn, every file fetched again from the local server (no HTTP cache, no worker). The board
+answers a click once the program has taken it over (the page's root is marked as running); the
+floor, once its word is there.
 """
 import gzip
 import os
 import shutil
 import statistics
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests"))
-from browser import Page  # noqa: E402
+import browser  # noqa: E402
+from kit import Look, found  # noqa: E402
+
+# Run before each page's own scripts: the time at which the program takes over the page, or the
+# floor puts its word on it.
+READY = """new MutationObserver((changes, seen) => {
+    const word = document.body?.lastChild;
+    if (document.documentElement.dataset.running || word?.nodeValue === "ZORBELKIN") {
+        window.ready = performance.now();
+        seen.disconnect();
+    }
+}).observe(document, {subtree: true, childList: true, attributes: true,
+                      attributeFilter: ["data-running"]});"""
+PAINTS = """const paint = performance.getEntriesByName('first-contentful-paint')[0];
+    const largest = performance.getEntriesByType('largest-contentful-paint').at(-1)
+        ?? window.largest;
+    return paint && [paint.startTime, largest?.startTime ?? null, window.ready ?? null];"""
 
 
-def first_paint(page, url):
-    page.driver.get(url)
-    page.until(lambda: page.js("return performance.getEntriesByName("
-                               "'first-contentful-paint').length") == 1, f"no paint of {url}")
-    return page.js("return performance.getEntriesByName('first-contentful-paint')[0].startTime")
+def measure(page, url):
+    page.navigate(url)
+    page.js("""new PerformanceObserver(list => { window.largest = list.getEntries().at(-1); })
+        .observe({type: 'largest-contentful-paint', buffered: true});""")
+    scripted = not url.endswith("plain.html")
+    return found(f"the paints of {url}", lambda: (
+        seen := page.js(PAINTS)) and (seen[2] is not None or not scripted) and seen)
+
+
+def pages(site, tree):
+    """The plain page and the floor, written beside the game's."""
+    with open(os.path.join(site, "index.html")) as f:
+        game = f.read()
+    plain = [line for line in game.splitlines(True)
+             if not line.startswith(("<script", '<link rel="preload"'))]
+    with open(os.path.join(site, "plain.html"), "w") as f:
+        f.write("".join(plain))
+    for name in ("web_floor.js", "web_floor.wasm"):
+        shutil.copy(os.path.join(tree, "bench", name), site)
+    with open(os.path.join(site, "floor.html"), "w") as f:
+        f.write(game.replace("zorbelkin.js", "web_floor.js").replace("zorbelkin.wasm",
+                                                                      "web_floor.wasm"))
+    return {"game": "", "plain": "plain.html", "floor": "floor.html"}
+
+
+def chromium(site):
+    page = browser.Chromium(site)
+    page.launch(Look("", None, []))
+    page.setting = []
+    page.view(*browser.SCREEN, Look("", None, browser.LIGHT))
+    page.cdp("Network.enable")
+    page.cdp("Network.setCacheDisabled", cacheDisabled=True)
+    page.cdp("Network.setBypassServiceWorker", bypass=True)
+    page.cdp("Page.addScriptToEvaluateOnNewDocument", source=READY)
+    return page
+
+
+def firefox(site):
+    page = browser.Firefox(site)
+    look = Look("", None, {"dom.serviceWorkers.enabled": False})
+    page.launch(look)
+    page.setting = look.setting
+    page.view(*browser.SCREEN, look)
+    page.call("network.setCacheBehavior", cacheBehavior="bypass")
+    page.call("script.addPreloadScript", functionDeclaration=f"() => {{ {READY} }}")
+    return page
+
+
+def report(engine, rounds, times):
+    """The medians of each page's times, and the game's against the plain page's or the floor's."""
+    def median(name, i):
+        seen = [t[i] for t in times[name] if t[i] is not None]
+        return statistics.median(seen) if len(seen) == rounds else None
+
+    print(f"{engine}, medians of {rounds} alternated loads:")
+    for what, i, other in [("first paint", 0, "plain"), ("largest paint", 1, "plain"),
+                           ("answers a click", 2, "floor")]:
+        game, against = median("game", i), median(other, i)
+        shown = [f"{t:.1f} ms" if t else "not reported" for t in (game, against)]
+        ratio = f" ({game / against:.2f})" if game and against else ""
+        print(f"  {what}: game {shown[0]}, {other} {shown[1]}{ratio}")
 
 
 def main():
@@ -40,39 +112,18 @@ def main():
     sizes = {os.path.relpath(os.path.join(folder, name), site):
              len(gzip.compress(open(os.path.join(folder, name), "rb").read(), 9))
              for folder, _, names in os.walk(site) for name in names}
-    with tempfile.TemporaryDirectory() as served:
-        shutil.copytree(site, served, dirs_exist_ok=True)
-        page = Page(served)
+    for engine in (chromium, firefox):
+        page = engine(site)
         try:
-            plain = page.js("""const copy = document.documentElement.cloneNode(true);
-                copy.querySelectorAll('script, dialog, meta[http-equiv]').forEach(e => e.remove());
-                const style = document.createElement('style');
-                style.textContent = [...document.adoptedStyleSheets]
-                    .flatMap(sheet => [...sheet.cssRules].map(rule => rule.cssText)).join('\\n');
-                copy.querySelector('head').append(style);
-                return '<!DOCTYPE html>\\n' + copy.outerHTML;""")
-            with open(os.path.join(served, "plain.html"), "w") as f:
-                f.write(plain)
-            for name in ("web_floor.js", "web_floor.wasm"):
-                shutil.copy(os.path.join(tree, "bench", name), served)
-            with open(os.path.join(site, "index.html")) as game, \
-                    open(os.path.join(served, "floor.html"), "w") as floor:
-                floor.write(game.read().replace("zorbelkin.js", "web_floor.js")
-                            .replace("zorbelkin.wasm", "web_floor.wasm"))
-            page.cdp("Network.enable")
-            page.cdp("Network.setCacheDisabled", cacheDisabled=True)
-            page.cdp("Network.setBypassServiceWorker", bypass=True)
-            pages = {"game": "", "plain": "plain.html", "floor": "floor.html"}
-            times = {name: [] for name in pages}
+            urls = pages(page.site, tree)
+            times = {name: [] for name in urls}
             for _ in range(rounds):
-                for name, path in pages.items():
-                    times[name].append(first_paint(page, page.url + path))
+                for name, path in urls.items():
+                    times[name].append(measure(page, page.url + path))
         finally:
-            page.close()
-    game, plain, floor = (statistics.median(times[k]) for k in ("game", "plain", "floor"))
-    print(f"first board, median of {rounds} alternated loads: game {game:.1f} ms, "
-          f"plain page {plain:.1f} ms, floor {floor:.1f} ms; game/plain {game / plain:.2f}, "
-          f"floor/plain {floor / plain:.2f}, game/floor {game / floor:.2f}")
+            page.end()
+        report(page.app, rounds, times)
+    browser.desktop.end_private_bus()
     for name, size in sorted(sizes.items(), key=lambda item: -item[1]):
         print(f"  {size:7d}  {name}")
     print(f"site compressed with gzip -9: {sum(sizes.values())} bytes "

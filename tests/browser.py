@@ -130,7 +130,6 @@ class Page:
         self.xvfb.terminate()
         self.xvfb.wait(10)
         shutil.rmtree(self.scratch, ignore_errors=True)
-        desktop.end_private_bus()
 
 
 class WebDriverPage(Page):

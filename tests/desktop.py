@@ -137,7 +137,6 @@ class Desktop:
         self.xvfb.terminate()
         self.xvfb.wait(10)
         shutil.rmtree(self.scratch, ignore_errors=True)
-        end_private_bus()
 
 
 class Qt(Desktop):

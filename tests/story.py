@@ -371,6 +371,7 @@ def main():
             fail(f"the program logged errors: {driver.errors()}")
     finally:
         driver.end()
+        desktop.end_private_bus()
     print(f"PASS: {story} on {program}")
 
 
