@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 from kit import Control, Look, Shot, fail, found, need, until
 
@@ -176,10 +177,9 @@ class Qt(Desktop):
 
 
 class AtSpi:
-    announces_renames = True
-    # Qt offers the focus as an action of every control that takes it; Active Accessibility has
-    # one default action per object, and the table names that one.
-    QT_FOCUS_ACTION = "SetFocus"
+    """A program as a screen reader reads it on the AT-SPI bus: its controls are the children of
+    one node (the Linux program's window), a caption being the text it holds."""
+    announces_renames, cells_take_focus = True, False
 
     def __init__(self):
         try:
@@ -200,17 +200,24 @@ class AtSpi:
             GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
             None, 0, -1)
 
+    def application(self, name, seconds):
+        return found(f"{name} on the accessibility bus", lambda: next(
+            (a for a in self.children(self.atspi.get_desktop(0)) if a.get_name() == name), None),
+            seconds)
+
     def find(self):
-        self.app = found("the game on the accessibility bus", lambda: next(
-            (a for a in self.children(self.atspi.get_desktop(0)) if a.get_name() == "zorbelkin"),
-            None), 30)
-        self.frame = found("the window", lambda: next(
-            (n for n in self.children(self.app) if self.name(n) == "ZOR BEL KIN"), None))
+        """The window, where the controls and what lies at a point are; the boxes beside it."""
+        self.boxes = self.application("zorbelkin", 30)
+        self.root = self.frame = found("the window", lambda: next(
+            (n for n in self.children(self.boxes) if self.name(n) == "ZOR BEL KIN"), None))
         if self.frame.get_role_name() != "frame":
             fail(f'the main window reads as a "{self.frame.get_role_name()}", not as a frame')
         self.listener = self.atspi.EventListener.new(
             lambda event: self.announced.append(event.source.get_name()))
         self.listener.register("object:property-change:accessible-name")
+
+    def board(self):
+        return self.frame
 
     @staticmethod
     def children(node):
@@ -222,28 +229,89 @@ class AtSpi:
         node.clear_cache()
         return node.get_name()
 
+    def below(self, node, depth=0):
+        for child in self.children(node):
+            yield child
+            if depth < 30:
+                yield from self.below(child, depth + 1)
+
+    def steady(self, read):
+        """What read gives once the program holds still: nodes vanish while it changes."""
+        for _ in range(100):
+            try:
+                return read()
+            except (self.glib.Error, IndexError):
+                time.sleep(0.05)
+        fail("the reader's tree never held still")
+
+    def words(self, node):
+        """A node's name, or else the text it and its children hold."""
+        try:
+            text = self.atspi.Text.get_text(node, 0, -1).replace("\ufffc", "")
+        except self.glib.Error:
+            text = ""
+        return self.name(node) or "".join(map(self.words, self.children(node))) or text
+
     def controls(self):
+        return self.steady(self.read_controls)
+
+    def read_controls(self):
         found, Role, State = [], self.atspi.Role, self.atspi.StateType
-        roles = {Role.PUSH_BUTTON: "push button", Role.LABEL: "static text", Role.TEXT: "text"}
-        for node in self.children(self.frame):
+        board = self.board()
+        if board is None:
+            return self.behind_box()
+        for node in self.children(board):
+            words, role = self.words(node), node.get_role()
+            if not words:  # a grid line or a picture
+                continue
+            kind = {Role.PUSH_BUTTON: "push button", Role.ENTRY: "text", Role.TEXT: "text"}.get(
+                role, "static text")
             states, box = node.get_state_set(), node.get_extents(self.atspi.CoordType.SCREEN)
-            actions = map(node.get_action_name, range(node.get_n_actions()))
-            told = "\t".join([roles.get(node.get_role(), node.get_role_name()), self.name(node),
-                              ("enabled" if states.contains(State.ENABLED) else "unavailable")
+            enabled = states.contains(State.ENABLED)
+            # An enabled button offers its press, by whichever name; Qt also offers the focus as
+            # an action, which Active Accessibility, with one default action, has no room for.
+            actions = {node.get_action_name(i).lower() for i in range(node.get_n_actions())}
+            told = "\t".join([kind, words, ("enabled" if enabled else "unavailable")
                               + (" focusable" if states.contains(State.FOCUSABLE) else ""),
-                              " ".join(a for a in actions if a != self.QT_FOCUS_ACTION)])
+                              "Press" if kind == "push button" and enabled
+                              and actions & {"press", "click", "dodefault"} else ""])
             # Through the interface: newer bindings give the accessible a get_text of its own.
-            value = self.atspi.Text.get_text(node, 0, -1) if node.get_role() == Role.TEXT else ""
-            found.append(Control(told, self.name(node), value, (box.x, box.y, box.width,
-                                 box.height), states.contains(State.FOCUSED), node))
+            value = self.atspi.Text.get_text(node, 0, -1) if kind == "text" else ""
+            found.append(Control(told, words, value, (box.x, box.y, box.width, box.height),
+                                 states.contains(State.FOCUSED), node))
+        if len(found) < len(getattr(self, "last", ())):
+            raise IndexError("a tree read while it is rebuilt")
+        self.last = found
         return found
 
+    def deepest(self, x, y):
+        node, inner = None, self.root
+        while inner and (node is None or self.children(node)):
+            node, inner = inner, inner.get_accessible_at_point(x, y, self.atspi.CoordType.SCREEN)
+        return node if node is not self.root else None
+
     def at(self, x, y):
-        hit = self.frame.get_accessible_at_point(x, y, self.atspi.CoordType.SCREEN)
-        return [self.name(hit) if hit else "nothing"]
+        """The name of the deepest node there, as a reader's review of the mouse finds it. WebKit
+        answers from the page alone (from a node, it takes the point as that node's), and Firefox
+        from a cache that its first question fills."""
+        for _ in range(20):
+            if name := self.steady(lambda: (hit := self.deepest(x, y)) and self.name(hit)):
+                break
+            time.sleep(0.05)
+        return [name or "nothing"]
 
     def press(self, control):
-        control.handle.do_action(0)
+        """A reader has nothing to press on a control that offers no action (Qt's used cell) or
+        that it cannot reach (behind a page's open box, gone from its tree)."""
+        try:
+            if control.handle.get_n_actions():
+                control.handle.do_action(0)
+        except self.glib.Error:
+            pass
+
+    def focus(self, control):
+        """As a reader's own navigation moves to a control."""
+        self.atspi.Component.grab_focus(control.handle)
 
     def heard(self):
         while self.glib.MainContext.default().iteration(False):
@@ -251,19 +319,9 @@ class AtSpi:
         return self.announced
 
     def box(self):
-        def below(node):
-            for child in self.children(node):
-                yield self.name(child)
-                yield from below(child)
-
-        for window in self.children(self.app):
-            try:
-                names = set(below(window))
-            except self.glib.Error:  # gone while being read
-                continue
-            if "You Win!!" in names:
-                return window.get_name(), names
-        return None
+        return self.steady(lambda: next(
+            ((self.name(n), set(map(self.words, self.below(n)))) for n in self.below(self.boxes)
+             if n.get_role() in (self.atspi.Role.DIALOG, self.atspi.Role.ALERT)), None))
 
 
 class Wine(Desktop):
