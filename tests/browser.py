@@ -72,8 +72,8 @@ class Page:
 
     def open(self):
         self.navigate(self.url)
-        until("the board built",
-              lambda: self.js("return document.getElementById('Txt1')?.value"), "1", 30)
+        until("the program in charge of the board",
+              lambda: self.js("return document.documentElement.dataset.running"), "true", 30)
         # What the status region says, as a reader hears it.
         self.js("""window.heard = []; const region = document.querySelector('[role=status]');
             new MutationObserver(() => region.textContent && heard.push(region.textContent))
