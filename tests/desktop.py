@@ -270,7 +270,8 @@ class AtSpi:
             enabled = states.contains(State.ENABLED)
             # An enabled button offers its press, by whichever name; Qt also offers the focus as
             # an action, which Active Accessibility, with one default action, has no room for.
-            actions = {node.get_action_name(i).lower() for i in range(node.get_n_actions())}
+            actions = {(node.get_action_name(i) or "").lower()
+                       for i in range(node.get_n_actions())}
             told = "\t".join([kind, words, ("enabled" if enabled else "unavailable")
                               + (" focusable" if states.contains(State.FOCUSABLE) else ""),
                               "Press" if kind == "push button" and enabled
