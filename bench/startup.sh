@@ -7,7 +7,7 @@
 # Usage: bench/startup.sh [BUILD_DIR [RUNS]]   (default: build/play, 21 runs each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tests/testlib.sh
+. tools/display.sh
 build=${1:-build/play}
 runs=${2:-21}
 bare=$build/bench/bare_window

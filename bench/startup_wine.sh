@@ -11,7 +11,7 @@
 # Fewer rounds leave the median too loose to tell a tenth apart.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tests/testlib.sh
+. tools/display.sh
 build=${1:-build/windows}
 rounds=${2:-25}
 bare=$build/bench/win32_bare_window.exe

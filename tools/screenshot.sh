@@ -7,7 +7,7 @@
 #        tools/screenshot.sh OUTPUT.png wine GAME.exe DOTS_PER_INCH TITLE_TEXT_RGB
 # With CELLS="0 4 ..." the cells (0 to 8, at 96 dots per inch) are clicked in turn first.
 set -euo pipefail
-. "$(dirname "$0")/../tests/testlib.sh"
+. "$(dirname "$0")/display.sh"
 out=$(realpath -m "${1:?usage: screenshot.sh OUTPUT.png GAME_BINARY}")
 shift
 on_display
