@@ -78,8 +78,7 @@ class Page:
         self.js("""window.heard = []; const region = document.querySelector('[role=status]');
             new MutationObserver(() => region.textContent && heard.push(region.textContent))
                 .observe(region, {childList: true, characterData: true, subtree: true});""")
-        left, top, width = self.js("const r = document.getElementById('ZORBELKIN')"
-                                   ".getBoundingClientRect(); return [r.left, r.top, r.width];")
+        left, top, width, _ = self.board_rect()
         self.origin, self.css_scale = (left, top), width / 470
         self.scale = self.css_scale * self.js("return devicePixelRatio")
 
@@ -330,18 +329,13 @@ class Firefox(Page):
                   viewport={"width": width, "height": height}, devicePixelRatio=density)
 
     def js(self, body):
-        said = self.call("script.callFunction", functionDeclaration=f"function() {{ {body} }}",
+        """What body returns, through JSON rather than BiDi's typed values."""
+        said = self.call("script.callFunction", functionDeclaration="function() { return "
+                         f"JSON.stringify((() => {{ {body} }})() ?? null); }}",
                          awaitPromise=False, target={"context": self.context})
         if said["type"] == "exception":
             fail(f"the page threw: {said['exceptionDetails']['text']}")
-
-        def plain(value):
-            items = value.get("value")
-            if value["type"] == "array":
-                return [plain(v) for v in items]
-            return {k: plain(v) for k, v in items} if value["type"] == "object" else items
-
-        return plain(said["result"])
+        return json.loads(said["result"]["value"])
 
     def perform(self, sources):
         self.call("input.performActions", context=self.context, actions=sources)
