@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix, as `cmake --install --prefix ~/.local` would, and
 # validates it as a desktop validates a program: its entry, its metainfo, its icons, its manual
-# page, and a binary that finds its libraries without a search path of its own.
+# page, and a binary that finds its libraries without a search path of its own and says so
+# when it has no display.
 # Usage: check_install.sh BUILD_DIR APP_ID SOURCE_ICONS_DIR
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
@@ -23,6 +24,12 @@ cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 if readelf --dynamic "$scratch/usr/bin/zorbelkin" | grep -E 'R(UN)?PATH'; then
     fail "the installed binary carries a library search path of its own"
 fi
+
+# Started over ssh, with no display, the game says so in one line and ends with status 1.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$scratch/usr/bin/zorbelkin" 2>&1) && status=0 || status=$?
+[ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && [[ "$said" == *"no display"* ]] ||
+    fail "without a display the game ended with status $status, saying: $said"
+echo "without a display: $said"
 
 echo "desktop-file-validate:"
 desktop=$scratch/usr/share/applications/$id.desktop

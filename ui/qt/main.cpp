@@ -7,12 +7,52 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iterator>
+#include <span>
+#include <string_view>
+
+namespace {
+
+// The platform plugin that Qt will load: the one after -platform, or else QT_QPA_PLATFORM's.
+std::string_view platformAskedFor(const std::span<char*> arguments)
+{
+    const auto flag = std::ranges::find_if(arguments, [](const std::string_view argument) {
+        return argument == "-platform" || argument == "--platform";
+    });
+    if (flag != arguments.end() && std::next(flag) != arguments.end())
+        return *std::next(flag);
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    return chosen != nullptr ? chosen : "";
+}
+
+// Qt, finding no display for a platform that needs one, aborts with advice to reinstall it. A
+// player who starts the game over ssh learns what is missing instead.
+bool displayMissing(const std::span<char*> arguments)
+{
+    const std::string_view platform = platformAskedFor(arguments);
+    const bool needsDisplay =
+        platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
+    const auto named = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value != nullptr && *value != '\0';
+    };
+    return needsDisplay && !named("DISPLAY") && !named("WAYLAND_DISPLAY");
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (displayMissing({argv, static_cast<std::size_t>(argc)})) {
+        std::fputs("zorbelkin: no display to show the window on: neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
     QApplication app(argc, argv);
     try {
         zorbelkin::setUpApplication();
