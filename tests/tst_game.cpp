@@ -24,10 +24,16 @@ private slots:
 };
 
 // CTest runs these tests in a locale that writes a decimal comma, as many players' do, which Qt
-// takes from the environment: the scores must still read and write a decimal point.
+// takes from the environment: the scores must still read and write a decimal point. A machine
+// without Debian's locales has no such locale: there the rules run in the C locale, said once.
 void TestGame::initTestCase()
 {
-    QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArrayLiteral(","));
+    if (QByteArray(std::localeconv()->decimal_point) == ",")
+        return;
+    if (qEnvironmentVariable("CI") == QLatin1String("true"))
+        QFAIL("no locale writes a decimal comma");
+    qInfo("SKIP: no locale writes a decimal comma here: install Debian's locales to run the rules "
+          "in one");
 }
 
 void TestGame::gameFollowsTheRules_data()
