@@ -42,7 +42,9 @@ public:
     virtual std::string text(TextBox box) const = 0;
     virtual void setText(TextBox box, const std::string& text) = 0;
 
-    // Shows a modal message with a single OK button; returns once the player has dismissed it.
+    // Shows a modal message with a single OK button. Every later change to the window shows only
+    // once the player has dismissed it: a desktop returns then, a page at once, holding the
+    // changes back.
     virtual void showMessage(const std::string& text) = 0;
 
 protected:

@@ -17,7 +17,7 @@ struct PixelSize {
     friend bool operator==(const PixelSize&, const PixelSize&) = default;
 };
 
-// A mark picture as both programs know it before they decode a pixel of it.
+// A mark picture as every program knows it before they decode a pixel of it.
 struct MarkPicture {
     PictureHandle handle; // non-zero, and no other picture's
     PixelSize size;       // at 96 dots per inch

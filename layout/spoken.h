@@ -33,9 +33,10 @@ struct Spoken {
 // row's spoken name; the button and the labels their text. A disabled control is told of as
 // unavailable, and only controls in the tab order as focusable. Throws std::logic_error for
 // decoration.
-// What a platform forces: on Linux the text boxes and the button keep Qt's own objects, which
+// What each reader adds: on Linux the text boxes and the button keep Qt's own objects, which
 // answer with these roles and names but add Qt's "SetFocus" action to each control that takes the
-// focus; Active Accessibility has one default action per object.
+// focus; Active Accessibility has one default action per object; a page's engine names the press
+// itself, and lets a reader's own navigation focus a cell outside the tab order.
 Spoken spokenControl(const ControlRow& row, int member, bool enabled, Mark mark);
 
 } // namespace zorbelkin
