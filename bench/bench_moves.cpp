@@ -4,7 +4,7 @@
 // The cost of play on the real window logic, with the messages counted instead of shown. Clicks
 // enter where the mouse's would, at the controls' click signals.
 #include "controls.h"
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +14,7 @@ using namespace zorbelkin;
 namespace {
 
 // The real window, with its messages counted instead of shown.
-class CountingWindow : public ZorbelkinWindow {
+class CountingWindow : public MainWindow {
 public:
     void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
     QStringList messages;

@@ -5,12 +5,12 @@
 // soon as its first frame has been painted.
 #include "application.h"
 #include "firstframe.h"
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     zorbelkin::setUpApplication();
-    zorbelkin::ZorbelkinWindow window;
+    zorbelkin::MainWindow window;
     return showUntilFirstFrame(window);
 }

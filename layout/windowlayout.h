@@ -82,6 +82,9 @@ inline constexpr auto thex = rowNamed<ControlKind::Image>(form2Rows, "thex");
 inline constexpr auto theo = rowNamed<ControlKind::Image>(form2Rows, "theo");
 } // namespace form2Row
 
+// Every text box the game reads and writes, in the order of TextBox.
+inline constexpr std::array textBoxes{TextBox::Txt1, TextBox::txt2, TextBox::txt3};
+
 // The text box that box names.
 constexpr Row<ControlKind::TextBox> rowOf(TextBox box)
 {

@@ -4,7 +4,7 @@
 #include "application.h"
 #include "colours.h"
 #include "looks.h"
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ private slots:
 // pixels of a ground point left of the grid, of a grid line and of the digit's box.
 void TestWindow::boardFollowsTheDesktopsColoursWhileItRuns()
 {
-    ZorbelkinWindow w;
+    MainWindow w;
     w.show();
     const QPalette desktop = QApplication::palette();
     const auto seen = [&w, &desktop](const QColor& highlightedText, const QColor& windowText) {

@@ -4,7 +4,7 @@
 #include "accessibility.h"
 
 #include "controls.h"
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -15,15 +15,15 @@
 namespace zorbelkin {
 namespace {
 
-const ZorbelkinWindow* boardOf(const QWidget* control)
+const MainWindow* boardOf(const QWidget* control)
 {
-    return qobject_cast<const ZorbelkinWindow*>(control->parentWidget());
+    return qobject_cast<const MainWindow*>(control->parentWidget());
 }
 
 // What the board tells a screen reader of one of its controls; none for decoration.
 std::optional<Spoken> spokenOf(const QWidget* control)
 {
-    const ZorbelkinWindow* board = boardOf(control);
+    const MainWindow* board = boardOf(control);
     return board ? board->spoken(*control) : std::nullopt;
 }
 
@@ -122,8 +122,8 @@ private:
 // QAccessible keeps what this returns.
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(ZorbelkinWindow::staticMetaObject.className()))
-        return new BoardWindowAccessible(static_cast<ZorbelkinWindow*>(object));
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+        return new BoardWindowAccessible(static_cast<MainWindow*>(object));
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()) &&
         boardOf(static_cast<ClickableLabel*>(object)))
         return new LabelAccessible(static_cast<ClickableLabel*>(object));

@@ -3,6 +3,7 @@
 
 #include "application.h"
 
+#include "accessibility.h"
 #include "looks.h"
 #include "picture.h"
 
@@ -17,6 +18,7 @@ void setUpApplication()
     QApplication::setApplicationVersion(QStringLiteral(ZORBELKIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBELKIN_APP_ID));
     QApplication::setWindowIcon(iconOf(Picture::load(QStringLiteral(":/marks/x.png"))));
+    installAccessibleInterfaces();
     // The game's own face by default, so that a text box is not first laid out in a face it never
     // shows; message boxes and menus keep the desktop's.
     const QFont desktop = QApplication::font();

@@ -3,7 +3,7 @@
 
 #include "application.h"
 #include "fatalerror.h"
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     try {
         zorbelkin::setUpApplication();
-        zorbelkin::ZorbelkinWindow window;
+        zorbelkin::MainWindow window;
         window.show();
         const int status = QApplication::exec();
         // Qt's Wayland plugin can hang for good while it closes the display connection (its

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "game.h"
-#include "webwindow.h"
+#include "mainwindow.h"
 
 #include <emscripten/bind.h>
 
@@ -12,17 +11,13 @@ namespace {
 
 using namespace zorbelkin;
 
-// The page's one window and its game, which live as long as the page.
-struct Program {
-    web::WebWindow window;
-    Game game{window};
-};
-std::optional<Program> program;
+// The page's one window, which owns its game; it lives as long as the page.
+std::optional<web::MainWindow> window;
 
 void handleEvent(web::val event)
 {
-    if (program)
-        program->window.handle(event);
+    if (window)
+        window->handle(event);
 }
 
 } // namespace
@@ -34,10 +29,7 @@ EMSCRIPTEN_BINDINGS(zorbelkin)
 
 int main()
 {
-    program.emplace();
-    program->window.onCellClick = [](CellIndex cell) { program->game.lbl1_Click(cell); };
-    program->window.onNewGame = [] { program->game.Cmd3_Click(); };
-    program->window.run([] { program->game.Form_Load(); });
+    window.emplace();
     // The worker keeps the site for play without a network; pages from a file have none.
     const web::val workers = web::val::global("navigator")["serviceWorker"];
     if (!workers.isUndefined())

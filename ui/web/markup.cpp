@@ -56,7 +56,7 @@ std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
 {
     const std::string id = attribute("id", controlId(row, member));
     const bool enabled = !(row.looks & Disabled);
-    const auto spokenName = [&] { return spokenControl(row, member, enabled, Mark::Blank).name; };
+    const auto spoken = [&] { return spokenControl(row, member, enabled, Mark::Blank); };
     switch (row.kind) {
     case ControlKind::Line:
         return "<div" + id + " class=\"line\"></div>";
@@ -65,23 +65,23 @@ std::string controlMarkup(const ControlRow& row, std::size_t r, int member)
     case ControlKind::Label:
         // A cell takes the focus that a screen reader's navigation gives it, for Enter and
         // Space, without joining the Tab order.
-        if (row.cellArray)
+        if (spoken().role == SpokenRole::PushButton)
             return "<div" + id + attribute("data-cell", std::to_string(member)) +
-                   " role=\"button\"" + attribute("aria-label", spokenName()) +
+                   " role=\"button\"" + attribute("aria-label", spoken().name) +
                    " aria-disabled=\"false\" tabindex=\"-1\" class=\"cell\"></div>";
         return "<div" + id + '>' + escaped(row.text) + "</div>";
     case ControlKind::TextBox: {
         std::string box;
-        for (int which = 0; which < 3; ++which)
-            if (rowOf(TextBox(which)).index == r)
-                box = attribute("data-box", std::to_string(which));
+        for (const TextBox which : textBoxes)
+            if (rowOf(which).index == r)
+                box = attribute("data-box", std::to_string(static_cast<int>(which)));
         return "<input" + id + box + attribute("value", row.text) +
-               attribute("aria-label", spokenName()) + (enabled ? "" : " disabled") +
+               attribute("aria-label", spoken().name) + (enabled ? "" : " disabled") +
                " autocomplete=\"off\" spellcheck=\"false\">";
     }
     case ControlKind::Button:
         // The focus is there from the start, before the program runs.
-        return "<button" + id + " type=\"button\" autofocus>" + escaped(spokenName()) + "</button>";
+        return "<button" + id + " type=\"button\" autofocus>" + escaped(row.text) + "</button>";
     }
     return {};
 }
@@ -103,8 +103,7 @@ std::string cssColour(Rgb colour)
 
 std::string controlId(const ControlRow& row, int member)
 {
-    return row.cellArray ? arrayMemberName(row.name, static_cast<CellIndex>(member))
-                         : std::string(row.name);
+    return membersOf(row).at(static_cast<std::size_t>(member)).name;
 }
 
 std::string pageMarkup()
@@ -145,7 +144,8 @@ std::string boardStyle()
         " * var(--scale)) / 2,1px)}\n";
     // The colours of a light page, until the program reads the page's own.
     const BoardColours light = boardColours(black, black);
-    style += "#ZORBELKIN{width:" + width + ";height:" + height + ";font:" + cssFont(controlFace) +
+    style += "#" + std::string(window.name) + "{width:" + width + ";height:" + height +
+             ";font:" + cssFont(controlFace) +
              ";transform:scale(var(--scale));--ground:" + cssColour(light.ground) +
              ";--ink:" + cssColour(light.ink) + ";--field:" + cssColour(white) +
              ";--muted:" + cssColour(readableInk(Rgb{128, 128, 128}, white)) + "}\n";

@@ -13,7 +13,7 @@
 namespace zorbelkin {
 namespace {
 
-constexpr const wchar_t* windowClass = L"ZorbelkinWindow";
+constexpr const wchar_t* windowClass = L"MainWindow";
 constexpr int firstControlId = 1000;
 
 bool faceInstalled(const char* family)

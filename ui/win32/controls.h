@@ -24,9 +24,14 @@ struct Control {
     bool enabled = true;                    // a control's window is made in this state
 };
 
-// Sent by a text box to its window when a screen reader asks it for its object, before the
-// system answers: the window then gives the box its name, if it has not yet.
-inline constexpr UINT textBoxAskedMessage = WM_APP + 3;
+// The program's own messages to its main window, numbered here alone so that no two meet.
+enum : UINT {
+    // Posted by a screen reader's press, with the control to press in wParam.
+    pressMessage = WM_APP + 1,
+    // Sent by a text box to its window when a screen reader asks it for its object, before the
+    // system answers: the window then gives the box its name, if it has not yet.
+    textBoxAskedMessage,
+};
 
 // Whether a control of kind is one of the system's own, with a window: a text box or a button.
 bool hasWindow(ControlKind kind);

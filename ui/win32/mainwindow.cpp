@@ -15,11 +15,6 @@
 namespace zorbelkin {
 namespace {
 
-// Posted by a screen reader's press, with the control to press in wParam.
-constexpr UINT pressMessage = WM_APP + 1;
-
-constexpr std::array allTextBoxes{TextBox::Txt1, TextBox::txt2, TextBox::txt3};
-
 std::vector<const Control*> toldOf(const BuiltWindow& window)
 {
     std::vector<const Control*> told;
@@ -55,7 +50,7 @@ void MainWindow::nameTextBoxes()
     if (FAILED(createComObject(CLSID_AccPropServices, IID_IAccPropServices,
                                reinterpret_cast<void**>(accessibleNames_.GetAddressOf()))))
         return;
-    for (const TextBox box : allTextBoxes)
+    for (const TextBox box : textBoxes)
         accessibleNames_->SetHwndPropStr(
             textBox(box), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
             wide(mainWindowRows[rowOf(box).index].accessibleName).c_str());
@@ -69,7 +64,7 @@ void MainWindow::releaseAccessibility()
         accessible_ = nullptr;
     }
     if (accessibleNames_) {
-        for (const TextBox box : allTextBoxes)
+        for (const TextBox box : textBoxes)
             accessibleNames_->ClearHwndProps(textBox(box), static_cast<DWORD>(OBJID_CLIENT),
                                              CHILDID_SELF, &PROPID_ACC_NAME, 1);
         accessibleNames_.Reset();

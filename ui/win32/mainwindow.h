@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "accessible.h"
+#include "accessibility.h"
 #include "builtwindow.h"
 #include "form2.h"
 #include "game.h"

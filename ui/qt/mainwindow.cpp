@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "zorbelkinwindow.h"
+#include "mainwindow.h"
 
-#include "accessibility.h"
 #include "buildwindow.h"
 #include "controls.h"
 #include "fatalerror.h"
@@ -44,24 +43,22 @@ void makeRoomForCaption(QMessageBox& box)
 
 // The title colour behind everything, so that the three title words read as one title and the
 // white ground of the mark pictures merges with the board, taken from the desktop's colours.
-void applyBoardPalette(QWidget& window)
+void takeColours(QWidget& window)
 {
     window.setPalette(boardPalette(QApplication::palette(&window)));
 }
 
-// Sets the window's looks before any control is made: installed accessibility, the board's face
-// and colours.
+// Sets the window's looks before any control is made: the board's face and colours.
 QWidget& withBoardLooks(QWidget& window)
 {
-    installAccessibleInterfaces();
     window.setFont(controlFont());
-    applyBoardPalette(window);
+    takeColours(window);
     return window;
 }
 
 } // namespace
 
-ZorbelkinWindow::ZorbelkinWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), controls_(buildWindow(withBoardLooks(*this), mainWindowDescription()))
 {
     connectHandlers();
@@ -69,7 +66,7 @@ ZorbelkinWindow::ZorbelkinWindow(QWidget* parent)
     game_.Form_Load();
 }
 
-void ZorbelkinWindow::connectHandlers()
+void MainWindow::connectHandlers()
 {
     for (CellIndex i = 0; i < cellCount; ++i) {
         connect(&controls_(mainRow::lbl1, i), &ClickableLabel::clicked, this,
@@ -79,26 +76,26 @@ void ZorbelkinWindow::connectHandlers()
             [this] { runHandler(this, [this] { game_.Cmd3_Click(); }); });
 }
 
-Form2& ZorbelkinWindow::form2() const
+Form2& MainWindow::form2() const
 {
     if (!form2_)
-        form2_ = new Form2(const_cast<ZorbelkinWindow*>(this));
+        form2_ = new Form2(const_cast<MainWindow*>(this));
     return *form2_;
 }
 
-PictureHandle ZorbelkinWindow::cellPictureHandle(CellIndex cell) const
+PictureHandle MainWindow::cellPictureHandle(CellIndex cell) const
 {
     return handleOf(controls_(mainRow::Img1, cell).picture());
 }
 
-PictureHandle ZorbelkinWindow::markPictureHandle(Mark mark) const
+PictureHandle MainWindow::markPictureHandle(Mark mark) const
 {
     return handleOf(form2().picture(mark));
 }
 
 // A new game blanks every cell, most of them blank already: only a cell that changes is drawn
 // again and renamed, so a screen reader hears only real changes.
-void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
+void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
     ImageControl& image = controls_(mainRow::Img1, cell);
     const std::shared_ptr<const Picture>& picture = form2().picture(mark);
@@ -110,22 +107,22 @@ void ZorbelkinWindow::assignPicture(CellIndex cell, Mark mark)
     QAccessible::updateAccessibility(&renamed);
 }
 
-void ZorbelkinWindow::setCellEnabled(CellIndex cell, bool enabled)
+void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
     controls_(mainRow::lbl1, cell).setEnabled(enabled);
 }
 
-std::string ZorbelkinWindow::text(TextBox box) const
+std::string MainWindow::text(TextBox box) const
 {
     return controls_(rowOf(box)).text().toStdString();
 }
 
-void ZorbelkinWindow::setText(TextBox box, const std::string& text)
+void MainWindow::setText(TextBox box, const std::string& text)
 {
     controls_(rowOf(box)).setText(QString::fromStdString(text));
 }
 
-std::optional<Spoken> ZorbelkinWindow::spoken(const QWidget& control) const
+std::optional<Spoken> MainWindow::spoken(const QWidget& control) const
 {
     const std::optional<MemberRef> found = controls_.find(&control);
     if (!found || isDecoration(mainWindowRows[found->row].kind))
@@ -136,15 +133,15 @@ std::optional<Spoken> ZorbelkinWindow::spoken(const QWidget& control) const
                          row.cellArray ? shownMark(*this, cell) : Mark::Blank);
 }
 
-bool ZorbelkinWindow::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange &&
         watched == QCoreApplication::instance())
-        applyBoardPalette(*this);
+        takeColours(*this);
     return QWidget::eventFilter(watched, event);
 }
 
-void ZorbelkinWindow::showMessage(const std::string& text)
+void MainWindow::showMessage(const std::string& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(applicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, this);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "webwindow.h"
+#include "mainwindow.h"
 
 #include "handlers.h"
 #include "markfiles.h"
@@ -16,7 +16,7 @@
 namespace zorbelkin::web {
 namespace {
 
-const WindowDescription& window()
+const WindowDescription& table()
 {
     return mainWindowDescription();
 }
@@ -40,7 +40,7 @@ bool isOwnControl(const val& element)
 
 } // namespace
 
-WebWindow::WebWindow()
+MainWindow::MainWindow()
 {
     val document = val::global("document");
     const val body = document["body"];
@@ -48,7 +48,7 @@ WebWindow::WebWindow()
         return document.call<val>("getElementById", id);
     };
     frame_ = document.call<val>("querySelector", std::string("main"));
-    board_ = byId(window().name);
+    board_ = byId(table().name);
     spoken_ = byId("spoken");
     box_ = byId("box");
     boxText_ = byId("box-text");
@@ -56,8 +56,8 @@ WebWindow::WebWindow()
     system_ = {colourProbe(body, "CaptionText"), colourProbe(body, "CanvasText"),
                colourProbe(board_, "Field"), colourProbe(board_, "GrayText")};
 
-    for (int box = 0; box < 3; ++box)
-        texts_[box] = window().controls[rowOf(TextBox(box)).index].text;
+    for (const TextBox box : textBoxes)
+        texts_.at(static_cast<std::size_t>(box)) = table().controls[rowOf(box).index].text;
     cellEnabled_.fill(true);
 
     for (const char* type : {"mousedown", "input"})
@@ -69,22 +69,25 @@ WebWindow::WebWindow()
         listen(document, type);
     for (const char* query : {"(prefers-color-scheme: dark)", "(forced-colors: active)"})
         listen(val::global("matchMedia")(std::string(query)), "change");
-    colour();
+    takeColours();
     // From here the board is the program's, and the page's guard leaves its errors to it.
     document["documentElement"]["dataset"].set("running", std::string("true"));
+    // Here, not in main as on the desktop: a page's program ends with no box of its own, so the
+    // first game starts where an error can still be shown in the window's.
+    runHandler([this] { game_.Form_Load(); });
 }
 
-val WebWindow::control(std::size_t row, int member) const
+val MainWindow::element(std::size_t row, int member) const
 {
     return val::global("document")
-        .call<val>("getElementById", controlId(window().controls[row], member));
+        .call<val>("getElementById", controlId(table().controls[row], member));
 }
 
-void WebWindow::handle(const val& event)
+void MainWindow::handle(const val& event)
 {
     const std::string type = event["type"].as<std::string>();
     if (type == "change")
-        return colour();
+        return takeColours();
     if (type == "close")
         return boxClosed();
     if (type == "pointerdown" || type == "pointercancel")
@@ -115,7 +118,7 @@ void WebWindow::handle(const val& event)
 
 // A click is a press and a release of the primary button, or a touch or a pen, on the same free
 // cell; a press dragged off the cell plays nothing.
-void WebWindow::pointerDown(const val& event)
+void MainWindow::pointerDown(const val& event)
 {
     pressedCell_.reset();
     const val target = event["target"];
@@ -128,17 +131,17 @@ void WebWindow::pointerDown(const val& event)
         target.call<void>("releasePointerCapture", event["pointerId"]);
 }
 
-void WebWindow::pointerUp(const val& event)
+void MainWindow::pointerUp(const val& event)
 {
     const std::optional<CellIndex> cell = cellOf(event["target"]);
     if (cell && cell == pressedCell_ && cellEnabled_.at(*cell))
-        run([&] { onCellClick(*cell); });
+        runHandler([&] { game_.lbl1_Click(*cell); });
 }
 
 // A pointer's click follows its press and release, which have played any cell; a screen
 // reader's press, or an engine's default action for it, arrives as a click that no pointer
 // made, and plays the cell it names.
-void WebWindow::click(const val& event)
+void MainWindow::click(const val& event)
 {
     const bool byPointer = std::exchange(pointerClick_, false);
     const val target = event["target"];
@@ -146,24 +149,24 @@ void WebWindow::click(const val& event)
         box_.call<void>("close");
     else if (ended_)
         return;
-    else if (target.strictlyEquals(control(mainRow::Cmd3.index)))
-        run(onNewGame);
+    else if (target.strictlyEquals(control(mainRow::Cmd3)))
+        runHandler([this] { game_.Cmd3_Click(); });
     else if (!byPointer)
         readerPress(target);
 }
 
 // A press by a screen reader, or by Enter or Space on a focused cell, plays the free cell it
 // names, and nothing while the box is open.
-void WebWindow::readerPress(const val& target)
+void MainWindow::readerPress(const val& target)
 {
     const std::optional<CellIndex> cell = cellOf(target);
     if (cell && !boxOpen_ && cellEnabled_.at(*cell))
-        run([&] { onCellClick(*cell); });
+        runHandler([&] { game_.lbl1_Click(*cell); });
 }
 
 // Enter and Space play a cell that a reader's own navigation has focused, as they press a
 // button.
-void WebWindow::key(const val& event)
+void MainWindow::key(const val& event)
 {
     const std::string key = event["key"].as<std::string>();
     if (key == "Tab")
@@ -175,22 +178,22 @@ void WebWindow::key(const val& event)
 }
 
 // Tab and Shift+Tab go round the controls that take the focus, in the table's tab order.
-void WebWindow::tab(const val& event)
+void MainWindow::tab(const val& event)
 {
-    const std::vector<MemberRef> order = focusOrder(window());
+    const std::vector<MemberRef> order = focusOrder(table());
     const std::string focused = val::global("document")["activeElement"]["id"].as<std::string>();
     const auto at = std::find_if(order.begin(), order.end(), [&](MemberRef ref) {
-        return controlId(window().controls[ref.row], ref.member) == focused;
+        return controlId(table().controls[ref.row], ref.member) == focused;
     });
     const bool back = event["shiftKey"].as<bool>();
     const std::size_t count = order.size();
     const std::size_t here = at == order.end() ? (back ? 0 : count - 1) : at - order.begin();
     const MemberRef next = order[(here + (back ? count - 1 : 1)) % count];
     event.call<void>("preventDefault");
-    control(next.row, next.member).call<void>("focus");
+    element(next.row, next.member).call<void>("focus");
 }
 
-void WebWindow::colour()
+void MainWindow::takeColours()
 {
     const BoardColours colours =
         boardColours(colourOf(system_.captionText), colourOf(system_.canvasText));
@@ -203,9 +206,9 @@ void WebWindow::colour()
     setStyle(board_, "--muted", cssColour(muted));
 }
 
-const WebWindow::Holder& WebWindow::holder() const
+const MainWindow::Form2& MainWindow::form2() const
 {
-    if (!holder_) {
+    if (!form2_) {
         const auto load = [](Mark mark) {
             const MarkFiles files = markFiles(mark);
             const MarkPicture read = readMarkPicture(files.small.start, files.small.url,
@@ -213,32 +216,32 @@ const WebWindow::Holder& WebWindow::holder() const
             return std::make_shared<const WebPicture>(read.handle, std::string(files.small.url),
                                                       std::string(files.large.url) + " 4x");
         };
-        holder_ = Holder{load(Mark::X), load(Mark::O)};
+        form2_ = Form2{load(Mark::X), load(Mark::O)};
     }
-    return *holder_;
+    return *form2_;
 }
 
-WebWindow::Picture WebWindow::pictureOf(Mark mark) const
+MainWindow::Picture MainWindow::pictureOf(Mark mark) const
 {
-    const Holder& pictures = holder();
+    const Form2& pictures = form2();
     return mark == Mark::X ? pictures.x : mark == Mark::O ? pictures.o : nullptr;
 }
 
-PictureHandle WebWindow::cellPictureHandle(CellIndex cell) const
+PictureHandle MainWindow::cellPictureHandle(CellIndex cell) const
 {
     return handleOf(pictures_.at(cell));
 }
 
-PictureHandle WebWindow::markPictureHandle(Mark mark) const
+PictureHandle MainWindow::markPictureHandle(Mark mark) const
 {
     return handleOf(pictureOf(mark));
 }
 
-void WebWindow::assignPicture(CellIndex cell, Mark mark)
+void MainWindow::assignPicture(CellIndex cell, Mark mark)
 {
     pictures_.at(cell) = pictureOf(mark);
     show([this, cell, mark, picture = pictures_[cell], enabled = cellEnabled_[cell]] {
-        val image = control(mainRow::Img1.index, cell);
+        val image = control(mainRow::Img1, cell);
         if (picture) {
             image.set("srcset", picture->srcset());
             image.set("src", picture->src());
@@ -250,7 +253,7 @@ void WebWindow::assignPicture(CellIndex cell, Mark mark)
     });
 }
 
-void WebWindow::setCellEnabled(CellIndex cell, bool enabled)
+void MainWindow::setCellEnabled(CellIndex cell, bool enabled)
 {
     cellEnabled_.at(cell) = enabled;
     show([this, cell, enabled, mark = shownMark(*this, cell)] {
@@ -258,11 +261,11 @@ void WebWindow::setCellEnabled(CellIndex cell, bool enabled)
     });
 }
 
-void WebWindow::showCell(CellIndex cell, Mark mark, bool enabled, bool announce)
+void MainWindow::showCell(CellIndex cell, Mark mark, bool enabled, bool announce)
 {
     const std::string name =
-        spokenControl(window().controls[mainRow::lbl1.index], cell, enabled, mark).name;
-    val label = control(mainRow::lbl1.index, cell);
+        spokenControl(table().controls[mainRow::lbl1.index], cell, enabled, mark).name;
+    val label = control(mainRow::lbl1, cell);
     label.call<void>("setAttribute", std::string("aria-label"), name);
     label.call<void>("setAttribute", std::string("aria-disabled"),
                      std::string(enabled ? "false" : "true"));
@@ -270,29 +273,29 @@ void WebWindow::showCell(CellIndex cell, Mark mark, bool enabled, bool announce)
         spoken_.set("textContent", name);
 }
 
-std::string WebWindow::text(TextBox box) const
+std::string MainWindow::text(TextBox box) const
 {
     return texts_.at(static_cast<std::size_t>(box));
 }
 
-void WebWindow::setText(TextBox box, const std::string& text)
+void MainWindow::setText(TextBox box, const std::string& text)
 {
     texts_.at(static_cast<std::size_t>(box)) = text;
-    show([this, box, text] { control(rowOf(box).index).set("value", text); });
+    show([this, box, text] { control(rowOf(box)).set("value", text); });
 }
 
-void WebWindow::showMessage(const std::string& text)
+void MainWindow::showMessage(const std::string& text)
 {
     show([this, text] { openBox(text); });
 }
 
-void WebWindow::show(std::function<void()> change)
+void MainWindow::show(std::function<void()> change)
 {
     pending_.push_back(std::move(change));
     showPending();
 }
 
-void WebWindow::showPending()
+void MainWindow::showPending()
 {
     while (!boxOpen_ && !pending_.empty()) {
         const std::function<void()> change = std::move(pending_.front());
@@ -301,7 +304,7 @@ void WebWindow::showPending()
     }
 }
 
-void WebWindow::openBox(const std::string& text)
+void MainWindow::openBox(const std::string& text)
 {
     boxText_.set("textContent", text);
     boxOpen_ = true;
@@ -309,7 +312,7 @@ void WebWindow::openBox(const std::string& text)
     boxOk_.call<void>("focus");
 }
 
-void WebWindow::boxClosed()
+void MainWindow::boxClosed()
 {
     boxOpen_ = false;
     if (ended_)
@@ -318,7 +321,7 @@ void WebWindow::boxClosed()
         showPending();
 }
 
-void WebWindow::run(const std::function<void()>& handler)
+void MainWindow::runHandler(const std::function<void()>& handler)
 {
     runGuarded(handler, [this](const std::exception& error) {
         ended_ = true;

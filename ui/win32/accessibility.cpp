@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-#include "accessible.h"
+#include "accessibility.h"
 
 #include "spoken.h"
 

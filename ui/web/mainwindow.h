@@ -3,8 +3,9 @@
 
 #pragma once
 
-#include "gameview.h"
+#include "game.h"
 #include "page.h"
+#include "windowlayout.h"
 
 #include <array>
 #include <deque>
@@ -40,22 +41,16 @@ private:
 // every change the game makes after it is held back until the player dismisses the box: the
 // player sees the box, then the point, as on the desktop. While a box is open the page takes no
 // input.
-class WebWindow final : public GameView {
+class MainWindow final : public GameView {
 public:
-    // Takes over the board that the page holds, and colours it from the page's scheme.
-    WebWindow();
-    WebWindow(const WebWindow&) = delete;
-    WebWindow& operator=(const WebWindow&) = delete;
-
-    // What the game does on a click on a free cell, and on New Game.
-    std::function<void(CellIndex)> onCellClick;
-    std::function<void()> onNewGame;
+    // Takes over the board that the page holds, colours it from the page's scheme and starts the
+    // first game.
+    MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     // Every event the page delivers, from listen().
     void handle(const val& event);
-    // Runs one handler of the game. An exception out of it shows its error in a box; once that
-    // is dismissed the board is gone, and nothing more reaches the game.
-    void run(const std::function<void()>& handler);
 
     PictureHandle cellPictureHandle(CellIndex cell) const override;
     PictureHandle markPictureHandle(Mark mark) const override;
@@ -67,15 +62,23 @@ public:
 
 private:
     using Picture = std::shared_ptr<const WebPicture>;
-    // The holder's pictures, made on first use.
-    struct Holder {
+    // The picture holder's pictures, made on first use.
+    struct Form2 {
         Picture x;
         Picture o;
     };
 
-    // The element of member (0 for a row of one control, the cell for a cell array) of row.
-    val control(std::size_t row, int member = 0) const;
-    const Holder& holder() const;
+    // Runs one handler of the game. An exception out of it shows its error in a box; once that
+    // is dismissed the board is gone, and nothing more reaches the game.
+    void runHandler(const std::function<void()>& handler);
+
+    // The element of member (0 for a row of one control, the cell for a cell array) of a row.
+    template<ControlKind K> val control(Row<K> row, int member = 0) const
+    {
+        return element(row.index, member);
+    }
+    val element(std::size_t row, int member) const;
+    const Form2& form2() const;
     Picture pictureOf(Mark mark) const;
 
     void showCell(CellIndex cell, Mark mark, bool enabled, bool announce);
@@ -92,7 +95,7 @@ private:
     void key(const val& event);
     void tab(const val& event);
     // Colours the board from the page's colour scheme, as the desktop programs do from theirs.
-    void colour();
+    void takeColours();
 
     val frame_ = val::undefined();
     val board_ = val::undefined();
@@ -109,10 +112,10 @@ private:
         val grayText = val::undefined();
     } system_;
 
-    mutable std::optional<Holder> holder_;
+    mutable std::optional<Form2> form2_;
     std::array<Picture, cellCount> pictures_{};
     std::array<bool, cellCount> cellEnabled_{};
-    std::array<std::string, 3> texts_;
+    std::array<std::string, textBoxes.size()> texts_;
 
     std::deque<std::function<void()>> pending_;
     bool boxOpen_ = false;
@@ -120,6 +123,7 @@ private:
     std::optional<CellIndex> pressedCell_;
     // Whether a pointer is pressed, or was until the click it makes.
     bool pointerClick_ = false;
+    Game game_{*this};
 };
 
 } // namespace zorbelkin::web

@@ -18,11 +18,11 @@ class Form2;
 
 // The main window: its controls hold the game's state, and it passes the clicks on the cells and
 // on "New Game" to the game. Building it starts the first game.
-class ZorbelkinWindow : public QWidget, public GameView {
+class MainWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
     // Throws std::runtime_error if a mark picture cannot be loaded.
-    explicit ZorbelkinWindow(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
     PictureHandle cellPictureHandle(CellIndex cell) const override;
     PictureHandle markPictureHandle(Mark mark) const override;
