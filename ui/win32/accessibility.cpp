@@ -90,12 +90,11 @@ std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRE
     }
     if (child.lVal == CHILDID_SELF)
         return std::nullopt;
-    const std::vector<SpokenControl> controls = window_->spokenControls();
-    if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > controls.size()) {
+    if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > window_->spokenCount()) {
         result = E_INVALIDARG;
         return std::nullopt;
     }
-    return controls[static_cast<std::size_t>(child.lVal) - 1];
+    return window_->spokenChild(static_cast<std::size_t>(child.lVal) - 1);
 }
 
 template<typename... Parameters, typename... Arguments>
@@ -126,7 +125,7 @@ HRESULT AccessibleWindow::get_accChildCount(long* count)
         return E_POINTER;
     if (!window_)
         return E_FAIL;
-    *count = static_cast<long>(window_->spokenControls().size());
+    *count = static_cast<long>(window_->spokenCount());
     return S_OK;
 }
 
@@ -241,9 +240,8 @@ HRESULT AccessibleWindow::get_accFocus(VARIANT* focused)
     *focused = emptyVariant();
     if (!window_)
         return E_FAIL;
-    const std::vector<SpokenControl> controls = window_->spokenControls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].state & STATE_SYSTEM_FOCUSED) {
+    for (std::size_t i = 0; i < window_->spokenCount(); ++i) {
+        if (window_->spokenChild(i).state & STATE_SYSTEM_FOCUSED) {
             *focused = childVariant(static_cast<long>(i) + 1);
             return S_OK;
         }

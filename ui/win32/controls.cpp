@@ -82,12 +82,8 @@ void drawImage(HDC dc, const Control& control, const BoardLooks& looks)
 {
     if (!control.picture)
         return;
-    RECT target = rectOf(control.place);
-    if (!(control.row->looks & Stretch)) {
-        target.right = target.left + MulDiv(control.picture->size().width, int(looks.dpi), 96);
-        target.bottom = target.top + MulDiv(control.picture->size().height, int(looks.dpi), 96);
-    }
-    control.picture->draw(dc, target, looks.ground);
+    // Only the board's cells are ever drawn, stretched over their place; the holder stays hidden.
+    control.picture->draw(dc, rectOf(control.place), looks.ground);
 }
 
 void drawLabel(HDC dc, const Control& control, const BoardLooks& looks)

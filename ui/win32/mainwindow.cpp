@@ -78,31 +78,34 @@ std::optional<CellIndex> MainWindow::cellOf(const Control* control) const
     return static_cast<CellIndex>(control->member);
 }
 
-std::vector<SpokenControl> MainWindow::spokenControls() const
+std::size_t MainWindow::spokenCount() const
 {
-    std::vector<SpokenControl> spoken;
-    for (const Control* control : spoken_) {
-        const std::optional<CellIndex> cell = cellOf(control);
-        const Spoken told = spokenControl(*control->row, control->member, control->enabled,
-                                          cell ? shownMark(*this, *cell) : Mark::Blank);
-        SpokenControl& each = spoken.emplace_back();
-        each.role = told.role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
-                    : told.role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
-                                                        : ROLE_SYSTEM_STATICTEXT;
-        each.name = wide(told.name);
-        each.pressable = told.pressable;
-        if (told.role == SpokenRole::Text)
-            each.value = windowText(control->hwnd);
-        if (!control->enabled)
-            each.state |= STATE_SYSTEM_UNAVAILABLE;
-        if (control->hwnd && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
-            each.state |= STATE_SYSTEM_FOCUSABLE;
-        if (control->hwnd && GetFocus() == control->hwnd)
-            each.state |= STATE_SYSTEM_FOCUSED;
-        each.place = rectOf(control->place);
-        MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&each.place), 2);
-    }
-    return spoken;
+    return spoken_.size();
+}
+
+SpokenControl MainWindow::spokenChild(std::size_t index) const
+{
+    const Control* control = spoken_.at(index);
+    const std::optional<CellIndex> cell = cellOf(control);
+    const Spoken told = spokenControl(*control->row, control->member, control->enabled,
+                                      cell ? shownMark(*this, *cell) : Mark::Blank);
+    SpokenControl each;
+    each.role = told.role == SpokenRole::PushButton ? ROLE_SYSTEM_PUSHBUTTON
+                : told.role == SpokenRole::Text     ? ROLE_SYSTEM_TEXT
+                                                    : ROLE_SYSTEM_STATICTEXT;
+    each.name = wide(told.name);
+    each.pressable = told.pressable;
+    if (told.role == SpokenRole::Text)
+        each.value = windowText(control->hwnd);
+    if (!control->enabled)
+        each.state |= STATE_SYSTEM_UNAVAILABLE;
+    if (control->hwnd && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_TABSTOP))
+        each.state |= STATE_SYSTEM_FOCUSABLE;
+    if (control->hwnd && GetFocus() == control->hwnd)
+        each.state |= STATE_SYSTEM_FOCUSED;
+    each.place = rectOf(control->place);
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&each.place), 2);
+    return each;
 }
 
 std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const

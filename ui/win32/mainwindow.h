@@ -38,7 +38,8 @@ protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND spokenHwnd() const override { return hwnd(); }
-    std::vector<SpokenControl> spokenControls() const override;
+    std::size_t spokenCount() const override;
+    SpokenControl spokenChild(std::size_t index) const override;
     std::optional<std::size_t> spokenControlAt(POINT screen) const override;
     void pressLater(std::size_t index) override;
 
