@@ -90,11 +90,11 @@ std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRE
     }
     if (child.lVal == CHILDID_SELF)
         return std::nullopt;
-    if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > window_->spokenCount()) {
+    if (child.lVal < 1 || child.lVal > window_->spokenCount()) {
         result = E_INVALIDARG;
         return std::nullopt;
     }
-    return window_->spokenChild(static_cast<std::size_t>(child.lVal) - 1);
+    return window_->spokenChild(child.lVal);
 }
 
 template<typename... Parameters, typename... Arguments>
@@ -125,7 +125,7 @@ HRESULT AccessibleWindow::get_accChildCount(long* count)
         return E_POINTER;
     if (!window_)
         return E_FAIL;
-    *count = static_cast<long>(window_->spokenCount());
+    *count = window_->spokenCount();
     return S_OK;
 }
 
@@ -240,9 +240,9 @@ HRESULT AccessibleWindow::get_accFocus(VARIANT* focused)
     *focused = emptyVariant();
     if (!window_)
         return E_FAIL;
-    for (std::size_t i = 0; i < window_->spokenCount(); ++i) {
-        if (window_->spokenChild(i).state & STATE_SYSTEM_FOCUSED) {
-            *focused = childVariant(static_cast<long>(i) + 1);
+    for (long id = 1; id <= window_->spokenCount(); ++id) {
+        if (window_->spokenChild(id).state & STATE_SYSTEM_FOCUSED) {
+            *focused = childVariant(id);
             return S_OK;
         }
     }
@@ -310,8 +310,8 @@ HRESULT AccessibleWindow::accHitTest(long left, long top, VARIANT* child)
     *child = emptyVariant();
     if (!window_)
         return E_FAIL;
-    if (const std::optional<std::size_t> hit = window_->spokenControlAt({left, top})) {
-        *child = childVariant(static_cast<long>(*hit) + 1);
+    if (const std::optional<long> hit = window_->spokenControlAt({left, top})) {
+        *child = childVariant(*hit);
         return S_OK;
     }
     // The window itself, or nothing of it.
@@ -328,7 +328,7 @@ HRESULT AccessibleWindow::accDoDefaultAction(VARIANT child)
         return result;
     if (!spoken || !spoken->pressable)
         return DISP_E_MEMBERNOTFOUND;
-    window_->pressLater(static_cast<std::size_t>(child.lVal) - 1);
+    window_->pressLater(child.lVal);
     return S_OK;
 }
 

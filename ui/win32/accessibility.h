@@ -29,23 +29,24 @@ class SpokenWindow {
 public:
     virtual HWND spokenHwnd() const = 0;
     // How many controls a screen reader is told of, back to front; pictures and lines are left
-    // out.
-    virtual std::size_t spokenCount() const = 0;
-    // What a screen reader is told of the control at index (0 to spokenCount() - 1).
-    virtual SpokenControl spokenChild(std::size_t index) const = 0;
-    // The index of the front-most control at a point of the screen, as a click
-    // would find it; none where that is a picture, a line or no control.
-    virtual std::optional<std::size_t> spokenControlAt(POINT screen) const = 0;
-    // Does what a left click on the control at index does, once control is back
-    // in the message loop.
-    virtual void pressLater(std::size_t index) = 0;
+    // out. A control is known by its child id, 1 and up in that order, as Active Accessibility
+    // numbers the children of an object.
+    virtual long spokenCount() const = 0;
+    // What a screen reader is told of the control with child id (1 to spokenCount()).
+    virtual SpokenControl spokenChild(long id) const = 0;
+    // The child id of the front-most control at a point of the screen, as a click would find
+    // it; none where that is a picture, a line or no control.
+    virtual std::optional<long> spokenControlAt(POINT screen) const = 0;
+    // Does what a left click on the control with child id does, once control is back in the
+    // message loop.
+    virtual void pressLater(long id) = 0;
 
 protected:
     ~SpokenWindow() = default;
 };
 
 // The Active Accessibility object of a window's client area: the window and, as simple children
-// numbered from 1 in the window's spoken order, its controls. The system's standard object of the
+// known by their child ids, its controls. The system's standard object of the
 // client area answers for the window itself. It serves the window until the window calls
 // disconnect(); after that it answers every question with E_FAIL.
 class AccessibleWindow final : public IAccessible {

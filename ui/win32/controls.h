@@ -26,7 +26,7 @@ struct Control {
 
 // The program's own messages to its main window, numbered here alone so that no two meet.
 enum : UINT {
-    // Posted by a screen reader's press, with the control to press in wParam.
+    // Posted by a screen reader's press, with the child id of the control to press in wParam.
     pressMessage = WM_APP + 1,
     // Sent by a text box to its window when a screen reader asks it for its object, before the
     // system answers: the window then gives the box its name, if it has not yet.

@@ -78,14 +78,14 @@ std::optional<CellIndex> MainWindow::cellOf(const Control* control) const
     return static_cast<CellIndex>(control->member);
 }
 
-std::size_t MainWindow::spokenCount() const
+long MainWindow::spokenCount() const
 {
-    return spoken_.size();
+    return static_cast<long>(spoken_.size());
 }
 
-SpokenControl MainWindow::spokenChild(std::size_t index) const
+SpokenControl MainWindow::spokenChild(long id) const
 {
-    const Control* control = spoken_.at(index);
+    const Control* control = &controlWithId(id);
     const std::optional<CellIndex> cell = cellOf(control);
     const Spoken told = spokenControl(*control->row, control->member, control->enabled,
                                       cell ? shownMark(*this, *cell) : Mark::Blank);
@@ -108,14 +108,14 @@ SpokenControl MainWindow::spokenChild(std::size_t index) const
     return each;
 }
 
-std::optional<std::size_t> MainWindow::spokenControlAt(POINT screen) const
+std::optional<long> MainWindow::spokenControlAt(POINT screen) const
 {
     POINT client = screen;
     ScreenToClient(hwnd(), &client);
     const Control* found = controlAt(client);
     if (!found)
         return std::nullopt;
-    return static_cast<std::size_t>(spokenId(*found) - 1);
+    return spokenId(*found);
 }
 
 long MainWindow::spokenId(const Control& control) const
@@ -123,9 +123,14 @@ long MainWindow::spokenId(const Control& control) const
     return static_cast<long>(std::ranges::find(spoken_, &control) - spoken_.begin()) + 1;
 }
 
-void MainWindow::pressLater(std::size_t index)
+const Control& MainWindow::controlWithId(long id) const
 {
-    PostMessageW(hwnd(), pressMessage, index, 0);
+    return *spoken_.at(static_cast<std::size_t>(id - 1));
+}
+
+void MainWindow::pressLater(long id)
+{
+    PostMessageW(hwnd(), pressMessage, static_cast<WPARAM>(id), 0);
 }
 
 void MainWindow::click(const Control& control)
@@ -208,8 +213,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case pressMessage: {
         // A press that arrives while a message box holds the window does nothing, as a click.
-        if (wParam < spoken_.size())
-            click(*spoken_[wParam]);
+        if (wParam >= 1 && wParam <= spoken_.size())
+            click(controlWithId(static_cast<long>(wParam)));
         return 0;
     }
     case WM_GETOBJECT:

@@ -38,16 +38,17 @@ protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND spokenHwnd() const override { return hwnd(); }
-    std::size_t spokenCount() const override;
-    SpokenControl spokenChild(std::size_t index) const override;
-    std::optional<std::size_t> spokenControlAt(POINT screen) const override;
-    void pressLater(std::size_t index) override;
+    long spokenCount() const override;
+    SpokenControl spokenChild(long id) const override;
+    std::optional<long> spokenControlAt(POINT screen) const override;
+    void pressLater(long id) override;
 
 private:
     // The cell whose label control is; none for any other control, or for null.
     std::optional<CellIndex> cellOf(const Control* control) const;
-    // The number by which a screen reader knows the control: 1 and up, in spoken_.
+    // The child id by which a screen reader knows the control, and the control it names.
     long spokenId(const Control& control) const;
+    const Control& controlWithId(long id) const;
     // Does what a click on control does, if it and the window are enabled: "New Game" starts a
     // game, a cell is played.
     void click(const Control& control);
