@@ -103,4 +103,38 @@ void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb gro
     }
 }
 
+std::vector<std::uint32_t> areaScaled(std::span<const std::uint32_t> pixels, int width, int height,
+                                      int toWidth, int toHeight)
+{
+    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(toWidth) * toHeight);
+    const double stepX = double(width) / toWidth;
+    const double stepY = double(height) / toHeight;
+    for (int y = 0; y < toHeight; ++y) {
+        const double top = y * stepY;
+        const double bottom = top + stepY;
+        for (int x = 0; x < toWidth; ++x) {
+            const double left = x * stepX;
+            const double right = left + stepX;
+            double sums[4]{};
+            double total = 0;
+            for (int sy = int(top); sy < std::min(height, int(bottom + 0.999999)); ++sy) {
+                const double coverY = std::min(bottom, sy + 1.0) - std::max(top, double(sy));
+                for (int sx = int(left); sx < std::min(width, int(right + 0.999999)); ++sx) {
+                    const double cover =
+                        coverY * (std::min(right, sx + 1.0) - std::max(left, double(sx)));
+                    const std::uint32_t pixel = pixels[std::size_t(sy) * width + sx];
+                    for (int channel = 0; channel < 4; ++channel)
+                        sums[channel] += cover * ((pixel >> (8 * channel)) & 0xff);
+                    total += cover;
+                }
+            }
+            std::uint32_t mean = 0;
+            for (int channel = 0; channel < 4; ++channel)
+                mean |= std::uint32_t(sums[channel] / total + 0.5) << (8 * channel);
+            scaled[std::size_t(y) * toWidth + x] = mean;
+        }
+    }
+    return scaled;
+}
+
 } // namespace zorbelkin

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace zorbelkin {
 
@@ -59,5 +60,12 @@ Rgb readableInk(Rgb ink, Rgb ground);
 // edge, side by side rather than corner to corner, take ground's colour; the white the picture
 // encloses stays. pixels holds width x height opaque pixels, row after row, each as 0xAARRGGBB.
 void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb ground);
+
+// pixels, width x height of them as layOnGround takes them, scaled down to toWidth x toHeight:
+// each pixel of the result is the mean of the area it covers, each pixel there weighted by how
+// much of it falls inside, so that thin strokes grey rather than vanish. Under Wine 8 the imaging
+// component's Fant scaler, which does this on Windows, takes the nearest pixel.
+std::vector<std::uint32_t> areaScaled(std::span<const std::uint32_t> pixels, int width, int height,
+                                      int toWidth, int toHeight);
 
 } // namespace zorbelkin

@@ -63,44 +63,6 @@ std::vector<std::uint32_t> decode(std::string_view png, PixelSize size)
     return pixels;
 }
 
-// Each target pixel is the mean of the source area it covers, weighted by how much of each
-// source pixel falls inside: the reduction that the imaging component's Fant scaler does on
-// Windows. Under Wine 8 that scaler takes the nearest pixel in every mode, which breaks the
-// marks' thin strokes and dotted frame: the same bytes as its nearest-neighbour mode.
-std::vector<std::uint32_t> areaScaled(const std::vector<std::uint32_t>& source, PixelSize from,
-                                      int width, int height)
-{
-    std::vector<std::uint32_t> target(static_cast<std::size_t>(width) * height);
-    const double stepX = double(from.width) / width;
-    const double stepY = double(from.height) / height;
-    for (int y = 0; y < height; ++y) {
-        const double top = y * stepY;
-        const double bottom = top + stepY;
-        for (int x = 0; x < width; ++x) {
-            const double left = x * stepX;
-            const double right = left + stepX;
-            double sums[4]{};
-            double total = 0;
-            for (int sy = int(top); sy < std::min(from.height, int(bottom + 0.999999)); ++sy) {
-                const double cover_y = std::min(bottom, sy + 1.0) - std::max(top, double(sy));
-                for (int sx = int(left); sx < std::min(from.width, int(right + 0.999999)); ++sx) {
-                    const double cover =
-                        cover_y * (std::min(right, sx + 1.0) - std::max(left, double(sx)));
-                    const std::uint32_t pixel = source[std::size_t(sy) * from.width + sx];
-                    for (int channel = 0; channel < 4; ++channel)
-                        sums[channel] += cover * ((pixel >> (8 * channel)) & 0xff);
-                    total += cover;
-                }
-            }
-            std::uint32_t mean = 0;
-            for (int channel = 0; channel < 4; ++channel)
-                mean |= std::uint32_t(sums[channel] / total + 0.5) << (8 * channel);
-            target[std::size_t(y) * width + x] = mean;
-        }
-    }
-    return target;
-}
-
 std::string resourceName(const std::string& name, const char* suffix)
 {
     std::string upper = "MARK_" + name + suffix;
@@ -137,7 +99,8 @@ void Picture::scaleTo(int width, int height, Rgb ground) const
     // Laid onto the ground before scaling, so that the tile's edge blends into the ground.
     std::vector<std::uint32_t> onGround = large_;
     layOnGround(onGround, largeSize.width, largeSize.height, ground);
-    const std::vector<std::uint32_t> pixels = areaScaled(onGround, largeSize, width, height);
+    const std::vector<std::uint32_t> pixels =
+        areaScaled(onGround, largeSize.width, largeSize.height, width, height);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
