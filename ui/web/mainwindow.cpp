@@ -210,7 +210,8 @@ const MainWindow::Form2& MainWindow::form2() const
 {
     if (!form2_) {
         const auto load = [](Mark mark) {
-            const MarkFiles files = markFiles(mark);
+            const MarkFiles files =
+                markFiles(form2Description().controls[holderOf(mark).index].picture);
             const MarkPicture read = readMarkPicture(files.small.start, files.small.url,
                                                      files.large.start, files.large.url);
             return std::make_shared<const WebPicture>(read.handle, std::string(files.small.url),
