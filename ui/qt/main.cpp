@@ -11,36 +11,29 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
 #include <span>
 #include <string_view>
 
 namespace {
 
-// The platform plugin that Qt will load: the one after -platform, or else QT_QPA_PLATFORM's.
-std::string_view platformAskedFor(const std::span<char*> arguments)
-{
-    const auto flag = std::ranges::find_if(arguments, [](const std::string_view argument) {
-        return argument == "-platform" || argument == "--platform";
-    });
-    if (flag != arguments.end() && std::next(flag) != arguments.end())
-        return *std::next(flag);
-    const char* chosen = std::getenv("QT_QPA_PLATFORM");
-    return chosen != nullptr ? chosen : "";
-}
-
 // Qt, finding no display for a platform that needs one, aborts with advice to reinstall it. A
-// player who starts the game over ssh learns what is missing instead.
+// player who starts the game over ssh learns what is missing instead. A platform asked for on
+// the command line is left to Qt.
 bool displayMissing(const std::span<char*> arguments)
 {
-    const std::string_view platform = platformAskedFor(arguments);
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value != nullptr ? value : "");
+    };
+    const std::string_view platform = variable("QT_QPA_PLATFORM");
     const bool needsDisplay =
         platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
-    const auto named = [](const char* variable) {
-        const char* value = std::getenv(variable);
-        return value != nullptr && *value != '\0';
-    };
-    return needsDisplay && !named("DISPLAY") && !named("WAYLAND_DISPLAY");
+    const bool platformArgument =
+        std::ranges::any_of(arguments, [](const std::string_view argument) {
+            return argument == "-platform" || argument == "--platform";
+        });
+    return needsDisplay && !platformArgument && variable("DISPLAY").empty() &&
+           variable("WAYLAND_DISPLAY").empty();
 }
 
 } // namespace
