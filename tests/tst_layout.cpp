@@ -34,9 +34,9 @@ void TestLayout::scalingDownGreysAThinStrokeByWhatEachPixelCovers()
         return areaScaled(picture, from, from, to, to);
     };
     const auto rows = [](const std::vector<std::uint32_t>& row) {
-        std::vector<std::uint32_t> all;
-        for (std::size_t y = 0; y < row.size(); ++y)
-            all.insert(all.end(), row.begin(), row.end());
+        std::vector<std::uint32_t> all(row.size() * row.size());
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = row[i % row.size()];
         return all;
     };
     QCOMPARE(scaled(4, 2), rows({grey(128), grey(255)}));
