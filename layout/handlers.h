@@ -11,19 +11,16 @@ namespace zorbelkin {
 
 // Runs one event handler of the game, which catches nothing itself: an exception that escapes
 // the handler goes to reportFatal, for the front end to tell the player and end the program.
-// Returns whether the handler ran to its end.
-inline bool runGuarded(const std::function<void()>& handler,
+inline void runGuarded(const std::function<void()>& handler,
                        const std::function<void(const std::exception&)>& reportFatal)
 {
     try {
         handler();
-        return true;
     } catch (const std::exception& error) {
         reportFatal(error);
     } catch (...) {
         reportFatal(std::runtime_error("an unknown exception"));
     }
-    return false;
 }
 
 } // namespace zorbelkin

@@ -23,13 +23,12 @@ void reportFatalError(QWidget* parent, const std::exception& error)
                           QString::fromStdString(message));
 }
 
-bool runHandler(QWidget* window, const std::function<void()>& handler)
+void runHandler(QWidget* window, const std::function<void()>& handler)
 {
-    if (runGuarded(handler,
-                   [window](const std::exception& error) { reportFatalError(window, error); }))
-        return true;
-    QCoreApplication::exit(EXIT_FAILURE);
-    return false;
+    runGuarded(handler, [window](const std::exception& error) {
+        reportFatalError(window, error);
+        QCoreApplication::exit(EXIT_FAILURE);
+    });
 }
 
 } // namespace zorbelkin

@@ -16,7 +16,6 @@ void reportFatalError(QWidget* parent, const std::exception& error);
 
 // Runs one event handler of the game. The game catches nothing itself: an exception that escapes
 // the handler is reported, and the application then leaves its event loop with EXIT_FAILURE.
-// Returns whether the handler ran to its end.
-bool runHandler(QWidget* window, const std::function<void()>& handler);
+void runHandler(QWidget* window, const std::function<void()>& handler);
 
 } // namespace zorbelkin

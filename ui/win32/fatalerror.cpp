@@ -20,13 +20,12 @@ void reportFatalError(HWND window, const std::exception& error)
                 MB_OK | MB_ICONERROR);
 }
 
-bool runHandler(HWND window, const std::function<void()>& handler)
+void runHandler(HWND window, const std::function<void()>& handler)
 {
-    if (runGuarded(handler,
-                   [window](const std::exception& error) { reportFatalError(window, error); }))
-        return true;
-    PostQuitMessage(EXIT_FAILURE);
-    return false;
+    runGuarded(handler, [window](const std::exception& error) {
+        reportFatalError(window, error);
+        PostQuitMessage(EXIT_FAILURE);
+    });
 }
 
 } // namespace zorbelkin

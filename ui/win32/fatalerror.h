@@ -15,7 +15,7 @@ namespace zorbelkin {
 void reportFatalError(HWND window, const std::exception& error);
 
 // Runs an event handler. An exception that escapes it is reported, and the program is asked to
-// end with a failure status; then it returns false.
-bool runHandler(HWND window, const std::function<void()>& handler);
+// end with a failure status.
+void runHandler(HWND window, const std::function<void()>& handler);
 
 } // namespace zorbelkin
