@@ -73,6 +73,8 @@ void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb gro
         return;
     std::vector<std::size_t> pending;
     const auto reach = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return;
         const std::size_t at = std::size_t(y) * width + x;
         if (pixels[at] == paper) {
             pixels[at] = fill;
@@ -92,14 +94,10 @@ void layOnGround(std::span<std::uint32_t> pixels, int width, int height, Rgb gro
         pending.pop_back();
         const int x = int(at % width);
         const int y = int(at / width);
-        if (x > 0)
-            reach(x - 1, y);
-        if (x + 1 < width)
-            reach(x + 1, y);
-        if (y > 0)
-            reach(x, y - 1);
-        if (y + 1 < height)
-            reach(x, y + 1);
+        reach(x - 1, y);
+        reach(x + 1, y);
+        reach(x, y - 1);
+        reach(x, y + 1);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,11 +22,7 @@ inline constexpr Rgb black{0, 0, 0};
 // 0 to 255: the mean of the strongest and the weakest channel.
 constexpr int lightness(Rgb c)
 {
-    const int high =
-        c.red > c.green ? (c.red > c.blue ? c.red : c.blue) : (c.green > c.blue ? c.green : c.blue);
-    const int low =
-        c.red < c.green ? (c.red < c.blue ? c.red : c.blue) : (c.green < c.blue ? c.green : c.blue);
-    return (high + low) / 2;
+    return (std::max({c.red, c.green, c.blue}) + std::min({c.red, c.green, c.blue})) / 2;
 }
 
 struct BoardColours {
