@@ -27,7 +27,7 @@ PixelRect lineRect(const ControlRow& row, int dotsPerInch)
 
 std::vector<MemberRef> focusOrder(const WindowDescription& description)
 {
-    std::vector<std::pair<int, MemberRef>> byTabPosition;
+    std::vector<MemberRef> order;
     for (std::size_t r = 0; r < description.controls.size(); ++r) {
         const ControlRow& row = description.controls[r];
         const bool focusable =
@@ -37,13 +37,12 @@ std::vector<MemberRef> focusOrder(const WindowDescription& description)
             continue;
         const int count = row.cellArray ? cellCount : 1;
         for (int member = 0; member < count; ++member)
-            byTabPosition.push_back({row.tabPosition + member, {r, member}});
+            order.push_back({r, member});
     }
-    std::sort(byTabPosition.begin(), byTabPosition.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<MemberRef> order;
-    for (const auto& [position, member] : byTabPosition)
-        order.push_back(member);
+    const auto tabPosition = [&description](MemberRef ref) {
+        return description.controls[ref.row].tabPosition + ref.member;
+    };
+    std::ranges::sort(order, std::ranges::less{}, tabPosition);
     return order;
 }
 
