@@ -22,7 +22,7 @@ void setUpApplication()
     // The game's own face by default, so that a text box is not first laid out in a face it never
     // shows; message boxes and menus keep the desktop's.
     const QFont desktop = QApplication::font();
-    QApplication::setFont(controlFont());
+    QApplication::setFont(qtFont(controlFace));
     QApplication::setFont(desktop, "QMessageBox");
     QApplication::setFont(desktop, "QMenu");
 }

@@ -14,15 +14,6 @@
 namespace zorbelkin {
 namespace {
 
-void applyLabelLooks(QLabel& label, unsigned looks)
-{
-    label.setWordWrap(true);
-    label.setAlignment(((looks & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (looks & TitleFont)
-        label.setFont(titleFont());
-    label.setAutoFillBackground(!(looks & Transparent));
-}
-
 // Each control is created as QtControl<kind>::type, which BuiltControls relies on.
 QWidget* createControl(QWidget& window, const ControlRow& row)
 {
@@ -31,7 +22,12 @@ QWidget* createControl(QWidget& window, const ControlRow& row)
     case Label: {
         auto* label = new QtControl<Label>::type(&window);
         label->setText(QString::fromUtf8(row.text));
-        applyLabelLooks(*label, row.looks);
+        label->setWordWrap(true);
+        label->setAlignment(((row.looks & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                            Qt::AlignTop);
+        if (row.looks & TitleFont)
+            label->setFont(qtFont(titleFace));
+        label->setAutoFillBackground(!(row.looks & Transparent));
         return label;
     }
     case TextBox:

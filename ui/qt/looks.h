@@ -14,14 +14,6 @@
 namespace zorbelkin {
 
 QFont qtFont(const Face& face);
-inline QFont controlFont()
-{
-    return qtFont(controlFace);
-}
-inline QFont titleFont()
-{
-    return qtFont(titleFace);
-}
 
 inline Rgb rgb(const QColor& c)
 {

@@ -51,7 +51,7 @@ void takeColours(QWidget& window)
 // Sets the window's looks before any control is made: the board's face and colours.
 QWidget& withBoardLooks(QWidget& window)
 {
-    window.setFont(controlFont());
+    window.setFont(qtFont(controlFace));
     takeColours(window);
     return window;
 }

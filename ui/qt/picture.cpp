@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QtDebug>
 
+#include <algorithm>
+
 namespace zorbelkin {
 namespace {
 
@@ -104,14 +106,12 @@ QIcon iconOf(std::shared_ptr<const Picture> picture)
 
 const QPixmap& Picture::renditionFor(QSize devicePixels, QColor ground) const
 {
-    auto chosen = renditions_.end() - 1;
-    for (auto it = renditions_.begin(); it != renditions_.end(); ++it) {
-        if (it->pixels.width() >= devicePixels.width() &&
-            it->pixels.height() >= devicePixels.height()) {
-            chosen = it;
-            break;
-        }
-    }
+    auto chosen = std::ranges::find_if(renditions_, [devicePixels](const Rendition& rendition) {
+        return rendition.pixels.width() >= devicePixels.width() &&
+               rendition.pixels.height() >= devicePixels.height();
+    });
+    if (chosen == renditions_.end())
+        --chosen;
     if (chosen->image.isNull())
         chosen->image = decode(chosen->path);
     if (chosen->pixmap.isNull() || chosen->pixmapGround != ground) {
