@@ -79,21 +79,15 @@ HRESULT AccessibleWindow::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIAN
 
 std::optional<SpokenControl> AccessibleWindow::control(const VARIANT& child, HRESULT& result) const
 {
-    result = S_OK;
     if (!window_) {
         result = E_FAIL;
         return std::nullopt;
     }
-    if (child.vt != VT_I4) {
-        result = E_INVALIDARG;
+    const bool isControl =
+        child.vt == VT_I4 && child.lVal >= 1 && child.lVal <= window_->spokenCount();
+    result = isControl || isSelf(child) ? S_OK : E_INVALIDARG;
+    if (!isControl)
         return std::nullopt;
-    }
-    if (child.lVal == CHILDID_SELF)
-        return std::nullopt;
-    if (child.lVal < 1 || child.lVal > window_->spokenCount()) {
-        result = E_INVALIDARG;
-        return std::nullopt;
-    }
     return window_->spokenChild(child.lVal);
 }
 

@@ -114,12 +114,6 @@ BuiltWindow::BuiltWindow(const WindowDescription& description, HWND owner)
         fitFrame(looks_.dpi);
 }
 
-void BuiltWindow::redraw(const Control& control)
-{
-    const RECT area = rectOf(control.place);
-    InvalidateRect(hwnd_, &area, TRUE);
-}
-
 const Control* BuiltWindow::controlAt(POINT client) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {

@@ -44,8 +44,6 @@ public:
     }
     // Every control, back to front.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-    // Draws control again, with whatever lies over it.
-    void redraw(const Control& control);
     // The front-most control at a point of the client area, as a click finds it; null where a
     // picture, a line or nothing lies on top.
     const Control* controlAt(POINT client) const;

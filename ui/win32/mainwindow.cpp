@@ -137,11 +137,9 @@ void MainWindow::click(const Control& control)
 {
     if (!IsWindowEnabled(hwnd()) || !control.enabled)
         return;
-    if (isOf(control, mainRow::Cmd3)) {
+    if (isOf(control, mainRow::Cmd3))
         runHandler(hwnd(), [this] { game_.Cmd3_Click(); });
-        return;
-    }
-    if (const std::optional<CellIndex> cell = cellOf(&control))
+    else if (const std::optional<CellIndex> cell = cellOf(&control))
         runHandler(hwnd(), [this, index = *cell] { game_.lbl1_Click(index); });
 }
 
@@ -211,12 +209,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case pressMessage: {
+    case pressMessage:
         // A press that arrives while a message box holds the window does nothing, as a click.
         if (wParam >= 1 && wParam <= spoken_.size())
             click(controlWithId(static_cast<long>(wParam)));
         return 0;
-    }
     case WM_GETOBJECT:
         if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) &&
             readyForScreenReaders()) {
@@ -269,7 +266,9 @@ void MainWindow::assignPicture(CellIndex cell, Mark mark)
     if (picture == image.picture)
         return;
     image.picture = std::move(picture);
-    redraw(image);
+    // The cell's place is drawn again, the label over it included.
+    const RECT area = rectOf(image.place);
+    InvalidateRect(hwnd(), &area, TRUE);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT,
                    spokenId(control(mainRow::lbl1, cell)));
 }

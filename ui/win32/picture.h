@@ -28,8 +28,6 @@ public:
     ~Picture();
 
     PictureHandle handle() const { return handle_; }
-    // At 96 dots per inch.
-    PixelSize size() const { return size_; }
     // Draws the picture stretched over target, smoothly scaled from the four-times rendition,
     // with its white margin in the colour ground.
     void draw(HDC dc, const RECT& target, Rgb ground) const;
@@ -39,7 +37,7 @@ private:
     void scaleTo(int width, int height, Rgb ground) const;
 
     PictureHandle handle_;
-    PixelSize size_;
+    PixelSize size_; // at 96 dots per inch
     std::string largeResource_;
     mutable std::vector<std::uint32_t> large_; // BGRA, decoded on first use
     mutable HBITMAP scaled_ = nullptr;         // the last size and ground drawn
