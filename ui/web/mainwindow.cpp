@@ -212,10 +212,10 @@ const MainWindow::Form2& MainWindow::form2() const
         const auto load = [](Mark mark) {
             const MarkFiles files =
                 markFiles(form2Description().controls[holderOf(mark).index].picture);
-            const MarkPicture read = readMarkPicture(files.small.start, files.small.url,
-                                                     files.large.start, files.large.url);
-            return std::make_shared<const WebPicture>(read.handle, std::string(files.small.url),
-                                                      std::string(files.large.url) + " 4x");
+            return std::make_shared<const WebPicture>(
+                WebPicture{readMarkPicture(files.small.start, files.small.url, files.large.start,
+                                           files.large.url),
+                           files.small.url, std::string(files.large.url) + " 4x"});
         };
         form2_ = Form2{load(Mark::X), load(Mark::O)};
     }
@@ -244,8 +244,8 @@ void MainWindow::assignPicture(CellIndex cell, Mark mark)
     show([this, cell, mark, picture = pictures_[cell], enabled = cellEnabled_[cell]] {
         val image = control(mainRow::Img1, cell);
         if (picture) {
-            image.set("srcset", picture->srcset());
-            image.set("src", picture->src());
+            image.set("srcset", picture->srcset);
+            image.set("src", picture->src);
         } else {
             image.call<void>("removeAttribute", std::string("srcset"));
             image.call<void>("removeAttribute", std::string("src"));

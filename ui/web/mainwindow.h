@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game.h"
+#include "markpicture.h"
 #include "page.h"
 #include "windowlayout.h"
 
@@ -18,19 +19,12 @@
 namespace zorbelkin::web {
 
 // A mark picture as the page shows it: by the addresses of its two renditions.
-class WebPicture {
-public:
-    WebPicture(PictureHandle handle, std::string src, std::string srcset)
-        : handle_(handle), src_(std::move(src)), srcset_(std::move(srcset))
-    {}
-    PictureHandle handle() const { return handle_; }
-    const std::string& src() const { return src_; }
-    const std::string& srcset() const { return srcset_; }
+struct WebPicture {
+    PictureHandle handle() const { return mark.handle; }
 
-private:
-    PictureHandle handle_;
-    std::string src_;
-    std::string srcset_;
+    MarkPicture mark;
+    std::string src;    // the address of the picture at its own size
+    std::string srcset; // "marks/x@4x.png 4x": its four-times rendition, for dense screens
 };
 
 // The game's window as a page: the board that the page holds from the start, written from the

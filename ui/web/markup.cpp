@@ -16,24 +16,12 @@ namespace {
 std::string escaped(const std::string& text)
 {
     std::string safe;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            safe += "&amp;";
-            break;
-        case '<':
-            safe += "&lt;";
-            break;
-        case '>':
-            safe += "&gt;";
-            break;
-        case '"':
-            safe += "&quot;";
-            break;
-        default:
-            safe += c;
-        }
-    }
+    for (const char c : text)
+        safe += c == '&'   ? "&amp;"
+                : c == '<' ? "&lt;"
+                : c == '>' ? "&gt;"
+                : c == '"' ? "&quot;"
+                           : std::string(1, c);
     return safe;
 }
 

@@ -7,13 +7,6 @@
 
 namespace zorbelkin::web {
 
-val appendElement(val parent, const std::string& tag)
-{
-    val element = val::global("document").call<val>("createElement", tag);
-    parent.call<void>("append", element);
-    return element;
-}
-
 void setStyle(val element, const std::string& property, const std::string& value)
 {
     element["style"].call<void>("setProperty", property, value);
@@ -26,7 +19,8 @@ void listen(val target, const std::string& type)
 
 val colourProbe(val parent, const std::string& colour)
 {
-    val probe = appendElement(parent, "span");
+    val probe = val::global("document").call<val>("createElement", std::string("span"));
+    parent.call<void>("append", probe);
     probe.set("hidden", true);
     setStyle(probe, "color", colour);
     return probe;

@@ -14,9 +14,6 @@ namespace zorbelkin::web {
 
 using emscripten::val;
 
-// A new element of tag, the last child of parent.
-val appendElement(val parent, const std::string& tag);
-
 void setStyle(val element, const std::string& property, const std::string& value);
 
 // Every event of type at target goes to the program's one event handler, handleEvent.
