@@ -42,7 +42,8 @@ std::vector<MemberRef> focusOrder(const WindowDescription& description)
     const auto tabPosition = [&description](MemberRef ref) {
         return description.controls[ref.row].tabPosition + ref.member;
     };
-    std::ranges::sort(order, std::ranges::less{}, tabPosition);
+    std::sort(order.begin(), order.end(),
+              [&](MemberRef a, MemberRef b) { return tabPosition(a) < tabPosition(b); });
     return order;
 }
 
