@@ -38,8 +38,7 @@ std::string narrow(const wchar_t* text)
 
 VARIANT child(long id)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_I4;
     v.lVal = id;
     return v;
@@ -59,8 +58,7 @@ std::string text(IAccessible* object, long id,
 long number(IAccessible* object, long id,
             HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
 {
-    VARIANT value;
-    VariantInit(&value);
+    VARIANT value{};
     if ((object->*get)(child(id), &value) != S_OK || value.vt != VT_I4)
         return -1;
     return value.lVal;
@@ -71,8 +69,7 @@ std::vector<std::string> heard;
 void CALLBACK hearNameChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG id, DWORD, DWORD)
 {
     ComPtr<IAccessible> source;
-    VARIANT which;
-    VariantInit(&which);
+    VARIANT which{};
     if (SUCCEEDED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object),
                                             static_cast<DWORD>(id), source.GetAddressOf(),
                                             &which)) &&
@@ -91,12 +88,10 @@ void deliverEvents()
 
 std::string at(IAccessible* board, POINT p)
 {
-    VARIANT hit;
-    VariantInit(&hit);
+    VARIANT hit{};
     board->accHitTest(p.x, p.y, &hit);
     ComPtr<IAccessible> found;
-    VARIANT foundChild;
-    VariantInit(&foundChild);
+    VARIANT foundChild{};
     AccessibleObjectFromPoint(p, found.GetAddressOf(), &foundChild);
     return (hit.vt == VT_I4 ? text(board, hit.lVal, &IAccessible::get_accName) : "nothing") + '\t' +
            (found && foundChild.vt == VT_I4
