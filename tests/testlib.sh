@@ -21,16 +21,6 @@ need_that() {
     exit 77
 }
 
-# until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
-until_true() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-
 # in_scratch: a scratch folder for this test, gone when it ends.
 in_scratch() {
     scratch=$(mktemp -d)

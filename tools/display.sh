@@ -6,11 +6,21 @@
 # helpers.
 . "$(dirname "${BASH_SOURCE[0]}")/../tests/testlib.sh"
 
-# on_display: a scratch folder and a private Xvfb display for this test, both gone when it ends,
-# together with a game started by start_game; and the tools that every test on a display uses to
+# until_true SECONDS COMMAND...: polls COMMAND until it succeeds, or fails once the time is up.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+# on_display: a scratch folder and a private Xvfb display for this run, both gone when it ends,
+# together with a game started by start_game; and the tools that every run on a display uses to
 # drive, watch and measure the game. Xvfb picks the display itself (-displayfd): the first number
 # on which it can listen, and it says which once it takes connections. A number chosen from
-# outside could be one that another server, a test beside this one or, from inside a chroot, one
+# outside could be one that another server, a run beside this one or, from inside a chroot, one
 # of the machine's, still holds, and a client could then reach that server. An X server resets
 # itself whenever its last client leaves, and refuses connections meanwhile: with -noreset, a
 # client started just after another has ended always gets through.
