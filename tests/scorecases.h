@@ -18,10 +18,8 @@ struct ScoreCase {
 inline std::vector<ScoreCase> scoreCases()
 {
     return {{"0", "1"},
-            {"7", "8"},
             {"2.5", "3.5"},
             {"0.1", "1.1"},
-            {"-3", "-2"},
             {"-1", "0"},
             {"  4 ", "5"},
             {"2e3", "2001"},
@@ -34,11 +32,9 @@ inline std::vector<ScoreCase> scoreCases()
             {"abc", "1"},
             {"1,5", "1"},
             {"inf", "1"},
-            {"-inf", "1"},
             {"nan", "1"},
             {"1e400", "1"},
-            {std::string(30000, '9'), "1"},
-            {std::string(30000, 'z'), "1"}};
+            {std::string(30000, '9'), "1"}};
 }
 
 } // namespace zorbelkin::testing
