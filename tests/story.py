@@ -316,14 +316,15 @@ def looks(driver):
             fail(f"{look.name}: the board is wider than the screen, at a scale of {hands.scale}")
         elif not look.screen:
             until(f"{look.name}: the fresh window", lambda: geometry(hands.shot(), hands.scale), [])
-        shot = hands.shot()
-        ground, digit = shot.pixel(2, 2), rect(BOXES["Player to move"], hands.scale)
-        digit = contrast(*ground_and_ink(shot.area(digit[0] + 3, digit[1] + 3, digit[2] - 3,
-                                                   digit[3] - 3)))
+        ground, box = hands.shot().pixel(2, 2), rect(BOXES["Player to move"], hands.scale)
         if contrast(ground, b"\0\0\0") < 7 or look.board and ground != bytes(look.board):
             fail(f"{look.name}: the board is {tuple(ground)}, not light and {look.board}")
-        if digit < 4.5:
-            fail(f"{look.name}: the turn digit stands out by only {digit:.2f} : 1")
+        # A page may paint the digit a frame after the board.
+        digit = lambda: contrast(*ground_and_ink(hands.shot().area(box[0] + 3, box[1] + 3,
+                                                                   box[2] - 3, box[3] - 3)))
+        until(f"{look.name}: the turn digit standing out by 4.5 : 1, at most",
+              lambda: min(round(digit(), 2), 4.5), 4.5)
+        shown = digit()
         hands.click(*point(CELLS[4]))
         until(f"{look.name}: the board", lambda: board(hands.shot(), hands.scale), ".../.X./...")
         if look.density > 1 and hands.rendition(4) != "@4x":
@@ -334,7 +335,7 @@ def looks(driver):
             if look.board and set(hands.shot().area(*strip)) != {ground}:
                 fail(f"{look.name}: a marked cell shows other colours than the board's at {strip}")
         driver.stop()
-        print(f"{look.name}: laid out on a light board, the turn digit at {digit:.2f} : 1")
+        print(f"{look.name}: laid out on a light board, the turn digit at {shown:.2f} : 1")
 
 
 def broken(driver):
