@@ -10,6 +10,7 @@ import asyncio
 import base64
 import functools
 import http.server
+import inspect
 import itertools
 import json
 import os
@@ -237,7 +238,13 @@ class WebKit(WebDriverPage):
         options = self.webdriver.WebKitGTKOptions()
         options.binary_location = self.BROWSER
         options.add_argument("--automation")
-        self.driver = self.webdriver.WebKitGTK(options=options)  # WebKitWebDriver, from the PATH
+        # Debian 12's Selenium takes the driver's path, Debian 13's a service.
+        if "service" in inspect.signature(self.webdriver.WebKitGTK).parameters:
+            from selenium.webdriver.webkitgtk.service import Service
+            where = {"service": Service(executable_path="/usr/bin/WebKitWebDriver")}
+        else:
+            where = {"executable_path": "/usr/bin/WebKitWebDriver"}
+        self.driver = self.webdriver.WebKitGTK(options=options, **where)
 
     def view(self, width, height, density, look):
         self.driver.set_window_size(width, height + 40)  # and the browser's own bar
