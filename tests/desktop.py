@@ -1,11 +1,10 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 
-"""The desktop programs' drivers for the story, on a private Xvfb display: hands work the game
-with xdotool as a player would (without a window manager a top-level's X window is its client
-area, for the Linux program and a Wine program alike); eyes read it as a screen reader does,
-through AT-SPI for the Linux program and through Active Accessibility for the Windows program
-under Wine, by way of msaa_client, a Windows client in another process."""
+"""The desktop programs' drivers for the story, on a private Xvfb display: the hands are
+xdotool's (with no window manager, a top-level X window is its client area); the eyes are AT-SPI
+for the Linux program, and for the Windows program under Wine Active Accessibility through
+msaa_client, a Windows client in another process."""
 import os
 import pathlib
 import re
@@ -20,8 +19,9 @@ from kit import Control, Look, Shot, fail, found, need, until
 MARKS = pathlib.Path(__file__).resolve().parent.parent / "assets" / "marks"
 
 
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
+def xdo(*args):  # within a minute, as a search may wait for a window
+    return subprocess.run(["timeout", "60", "xdotool", *map(str, args)], capture_output=True,
+                          text=True).stdout
 
 
 class XHands:
@@ -74,9 +74,8 @@ def private_display():
 
 
 def private_bus():
-    """Runs this script again, once, in a D-Bus session of its own, where a screen reader's bus
-    starts for the programs under test alone, with a runtime folder of its own, where that bus
-    keeps its socket: the buses of two tests side by side would otherwise share one."""
+    """Runs this script again, once, in a D-Bus session and a runtime folder of its own, where the
+    reader's bus of the programs under test keeps its socket apart from other tests'."""
     need("dbus-run-session", "dbus-bin")
     if "ZORBELKIN_BUS" not in os.environ:
         os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
@@ -104,9 +103,7 @@ class Desktop:
                                          stderr=subprocess.STDOUT)
         if not window:
             return XHands(None, self.scale)
-        shown = subprocess.run(["timeout", "60", "xdotool", "search", "--sync", "--onlyvisible",
-                                "--name", "^ZOR BEL KIN$"], capture_output=True, text=True)
-        shown = shown.stdout.split()
+        shown = xdo("search", "--sync", "--onlyvisible", "--name", "^ZOR BEL KIN$").split()
         # The focus that a window manager gives a window as it maps: Xvfb has none.
         xdo("windowfocus", (shown or [fail(f"no game window: {self.log()}")])[0])
         return XHands(shown[0], self.scale)
@@ -188,9 +185,6 @@ class AtSpi:
             from gi.repository import Atspi, Gio, GLib
         except (ImportError, ValueError):
             need("libatspi's Python bindings", "python3-gi gir1.2-atspi-2.0")
-        import warnings
-        # libatspi marks get_action_name deprecated for a get_name that Python hides.
-        warnings.filterwarnings("ignore", category=DeprecationWarning)
         self.atspi, self.glib, self.announced = Atspi, GLib, []
         # The bus and its registry start on the first question; a game started before both
         # answer may miss the bus. The browsers read the bus only once it says a reader is on.
@@ -268,14 +262,11 @@ class AtSpi:
                 role, "static text")
             states, box = node.get_state_set(), node.get_extents(self.atspi.CoordType.SCREEN)
             enabled = states.contains(State.ENABLED)
-            # An enabled button offers its press, by whichever name; Qt also offers the focus as
-            # an action, which Active Accessibility, with one default action, has no room for.
-            actions = {(node.get_action_name(i) or "").lower()
-                       for i in range(node.get_n_actions())}
+            # An enabled button offers its press, by whichever name.
             told = "\t".join([kind, words, ("enabled" if enabled else "unavailable")
                               + (" focusable" if states.contains(State.FOCUSABLE) else ""),
                               "Press" if kind == "push button" and enabled
-                              and actions & {"press", "click", "dodefault"} else ""])
+                              and node.get_n_actions() else ""])
             # Through the interface: newer bindings give the accessible a get_text of its own.
             value = self.atspi.Text.get_text(node, 0, -1) if kind == "text" else ""
             found.append(Control(told, words, value, (box.x, box.y, box.width, box.height),
@@ -295,11 +286,8 @@ class AtSpi:
         """The name of the deepest node there, as a reader's review of the mouse finds it. WebKit
         answers from the page alone (from a node, it takes the point as that node's), and Firefox
         from a cache that its first question fills."""
-        for _ in range(20):
-            if name := self.steady(lambda: (hit := self.deepest(x, y)) and self.name(hit)):
-                break
-            time.sleep(0.05)
-        return [name or "nothing"]
+        return [found(f"a named node at {x}, {y}", lambda: self.steady(
+            lambda: (hit := self.deepest(x, y)) and self.name(hit)), 1)]
 
     def press(self, control):
         """A reader has nothing to press on a control that offers no action (Qt's used cell) or
@@ -354,16 +342,13 @@ class Wine(Desktop):
         self.set({"LogPixels": 96, "TitleText": "0 0 0"})
 
     def set(self, settings):
-        """Writes the settings into the prefix's registry, where Wine reads them as a program
-        starts."""
-        entries = os.path.join(self.scratch, "look.reg")
-        with open(entries, "w") as f:
-            f.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n")
-            f.writelines(f'"{k}"="{v}"\n' for k, v in settings.items() if k != "LogPixels")
-            if "LogPixels" in settings:
-                f.write(f'\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n'
-                        f'"LogPixels"=dword:{settings["LogPixels"]:08x}\n')
-                self.scale = settings["LogPixels"] / 96
+        """Writes the settings where Wine reads them as a program starts."""
+        self.scale = settings.get("LogPixels", self.scale * 96) / 96
+        entries = pathlib.Path(self.scratch, "look.reg")
+        colours = "".join(f'"{k}"="{v}"\n' for k, v in settings.items() if k != "LogPixels")
+        entries.write_text(f"REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n{colours}\n"
+                           "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"
+                           f'"LogPixels"=dword:{round(self.scale * 96):08x}\n')
         subprocess.run(["wine", "reg", "import", entries], capture_output=True, check=True)
         subprocess.run(["wineserver", "--wait"])
 
@@ -398,7 +383,7 @@ class Wine(Desktop):
 
 class Msaa:
     """msaa_client's answers: a line a row, ended by a line "."."""
-    announces_renames = True
+    announces_renames, cells_take_focus = True, False
 
     def __init__(self, command):
         self.client = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
@@ -433,7 +418,7 @@ class Msaa:
         return found
 
     def at(self, x, y):
-        return self.ask(f"at {x} {y}")[0].split("\t")
+        return self.ask(f"at {x} {y}")
 
     def press(self, control):
         self.ask(f"press {control.handle}")

@@ -6,8 +6,8 @@
 // answer ended by a line ".".
 //   children each child, a line each: its id, role, state, name, default action and value, and
 //            its place on the screen (left, top, width, height), apart by tabs
-//   at X Y   the name of what lies at that point of the screen, by the window's own hit test and
-//            then by the system's, which starts from the window under the point
+//   at X Y   the name of what lies at that point of the screen, as the system finds it from the
+//            window under the point
 //   press ID the child's default action
 //   heard    the names announced since the last time asked, a line each
 //   box      the caption of the game's message box, if one is open, and the texts of its
@@ -86,17 +86,14 @@ void deliverEvents()
         DispatchMessageW(&msg);
 }
 
-std::string at(IAccessible* board, POINT p)
+std::string at(POINT p)
 {
-    VARIANT hit{};
-    board->accHitTest(p.x, p.y, &hit);
     ComPtr<IAccessible> found;
     VARIANT foundChild{};
     AccessibleObjectFromPoint(p, found.GetAddressOf(), &foundChild);
-    return (hit.vt == VT_I4 ? text(board, hit.lVal, &IAccessible::get_accName) : "nothing") + '\t' +
-           (found && foundChild.vt == VT_I4
-                ? text(found.Get(), foundChild.lVal, &IAccessible::get_accName)
-                : "nothing");
+    return found && foundChild.vt == VT_I4
+               ? text(found.Get(), foundChild.lVal, &IAccessible::get_accName)
+               : "nothing";
 }
 
 std::string windowText(HWND window)
@@ -122,7 +119,7 @@ void answer(IAccessible* board, const std::string& command, long argument, long 
                       << ' ' << width << ' ' << height << '\n';
         }
     } else if (command == "at") {
-        std::cout << at(board, POINT{argument, second}) << '\n';
+        std::cout << at(POINT{argument, second}) << '\n';
     } else if (command == "press") {
         board->accDoDefaultAction(child(argument));
     } else if (command == "heard") {
