@@ -30,11 +30,6 @@ SCREEN, PHONE = (800, 600, 1), (390, 844, 3)
 KEYS = {"shift": "\ue008", "ctrl": "\ue009", "Return": "\ue007", "space": " ", "Tab": "\ue004"}
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 class Page:
     """One engine with the site in it, on a display and a bus of its own; what every engine does
     alike, through its script, its input actions and its pictures."""
@@ -46,7 +41,9 @@ class Page:
         os.environ.update(ACCESSIBILITY_ENABLED="1", GTK_A11Y="atspi", GNOME_ACCESSIBILITY="1")
         self.reader, self.setting = PageReader(self), None
         self.site = shutil.copytree(site, os.path.join(self.scratch, "site"))
-        handler = functools.partial(QuietHandler, directory=self.site)
+        # A server that logs no request.
+        handler = functools.partial(type("Quiet", (http.server.SimpleHTTPRequestHandler,), {
+            "log_message": lambda *_: None}), directory=self.site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"

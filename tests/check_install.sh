@@ -14,7 +14,6 @@ source_icons=${3:?the committed hicolor icons}
 
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
-need identify imagemagick
 need man man-db
 need readelf binutils
 
@@ -46,14 +45,12 @@ echo "appstreamcli validate --no-net ${override[*]}:"
 appstreamcli validate --no-net --no-color "${override[@]}" \
     "$scratch/usr/share/metainfo/$id.metainfo.xml" | sed 's/^/  /' || fail "appstreamcli found faults"
 
-# Each committed icon must be installed where its size says.
+# Each committed icon is installed; that its size is its folder's, lintian checks in the package.
 icons=$(cd "$source_icons" && ls -d */apps/"$id".png)
 [ -n "$icons" ] || fail "no icons in $source_icons"
 for icon in $icons; do
-    installed=$scratch/usr/share/icons/hicolor/$icon
-    cmp --quiet "$source_icons/$icon" "$installed" || fail "$icon is not installed"
-    [ "$(identify -format '%wx%h' "$installed")" = "${icon%%/*}" ] ||
-        fail "$icon is $(identify -format '%wx%h' "$installed")"
+    cmp --quiet "$source_icons/$icon" "$scratch/usr/share/icons/hicolor/$icon" ||
+        fail "$icon is not installed"
 done
 echo "icons: $(echo $icons | sed 's|/apps/[^ ]*||g')"
 

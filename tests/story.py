@@ -2,12 +2,9 @@
 # SPDX-License-Identifier: MIT
 
 """The game as a player and a screen reader meet it, told once and played on each program
-through its driver, which knows how to start, work, read and end its program and no rule: its
-hands give real input, its eyes read what a screen reader gets.
-
-Usage: story.py play|looks|broken qt GAME | wine GAME.exe MSAA_CLIENT.exe
-                                   | chromium SITE | firefox SITE | webkit SITE
-"""
+through its driver, which knows no rule: its hands give real input, its eyes read what a screen
+reader gets. Usage: story.py play|looks|broken qt GAME | wine GAME.exe MSAA_CLIENT.exe
+                                             | chromium|firefox|webkit SITE"""
 import sys
 
 import browser
@@ -149,10 +146,6 @@ class Game:
         box = self.eyes.box()
         return box and (box[0], {"You Win!!", "OK"} <= box[1])
 
-    def focusable(self):
-        """How a cell's states end where a reader's navigation may focus it, as in a page."""
-        return " focusable" if getattr(self.eyes, "cells_take_focus", False) else ""
-
     def press(self, cell):
         self.eyes.press(self.eyes.controls()[self.cells[cell]])
 
@@ -164,7 +157,7 @@ class Game:
         said = self.eyes.heard().count(now)
         if by == "press":
             self.press(cell)
-        elif by != "click" and self.focusable():
+        elif by != "click" and self.focusable:
             self.eyes.focus(self.eyes.controls()[self.cells[cell]])
             self.hands.key(by)
         else:
@@ -172,7 +165,7 @@ class Game:
         then()
         until(f'"{now}" said once', lambda: self.eyes.heard().count(now), said + 1)
         until("the used cell", lambda: self.told(cell),
-              f"push button\t{now}\tunavailable{self.focusable()}\t")
+              f"push button\t{now}\tunavailable{self.focusable}\t")
         self.moves.append(now)
 
     def line(self, moves, scores, name="Player 1 score"):
@@ -207,7 +200,9 @@ class Game:
 
 def read_tree(game):
     """The reader's tree, the cells' names against their places, and what lies under each."""
-    tree = [line.replace("%s", game.focusable()) for line in TREE]
+    # Where a reader's navigation may focus a cell, as in a page, its states say so.
+    game.focusable = " focusable" if game.eyes.cells_take_focus else ""
+    tree = [line.replace("%s", game.focusable) for line in TREE]
     until("the reader's tree, against the table", lambda: [c.told for c in game.eyes.controls()],
           tree)
     controls = game.eyes.controls()
