@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: The ZORBELKIN developers
 // SPDX-License-Identifier: MIT
 
-// The rules and the scores without a window, on the standard library alone, so that they run in
-// every build: natively (in the locale that CTest names, which writes a decimal comma, as many
-// players' does), under the sanitizers, under qemu, under Wine and under node. Prints each case
-// that fails; exit status 1 if any did.
+// The shared core without a window: the rules, the scores and the marks' scaling, on the
+// standard library alone, so that they run in every build: natively (in the locale that CTest
+// names, which writes a decimal comma, as many players' does), under the sanitizers, under qemu,
+// under Wine and under node. Prints each case that fails; exit status 1 if any did.
+#include "colours.h"
 #include "game.h"
 #include "gameview.h"
 #include "score.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cctype>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -127,6 +129,25 @@ std::vector<std::pair<std::string, std::string>> scoreCases()
             {std::string(30000, '9'), "1"}};
 }
 
+// A black stroke one pixel wide down the second column of a white picture, scaled down: each
+// pixel's grey level, rows apart by '/', or '?' for a pixel that is not an opaque grey. The
+// nearest pixel would keep the stroke whole or drop it; the mean of each area greys a pixel by
+// the share of black it covers.
+std::string strokeScaled(int from, int to)
+{
+    std::vector<std::uint32_t> picture(std::size_t(from) * from, 0xffffffff);
+    for (int y = 0; y < from; ++y)
+        picture[std::size_t(y) * from + 1] = 0xff000000;
+    const std::vector<std::uint32_t> scaled = areaScaled(picture, from, from, to, to);
+    std::string greys;
+    for (std::size_t i = 0; i < scaled.size(); ++i) {
+        const std::uint32_t level = scaled[i] & 0xff;
+        greys += i == 0 ? "" : i % to ? " " : "/";
+        greys += scaled[i] == (0xff000000 | level * 0x010101) ? std::to_string(level) : "?";
+    }
+    return greys;
+}
+
 } // namespace
 
 int main()
@@ -140,6 +161,9 @@ int main()
             return EXIT_FAILURE;
     }
     std::vector<Case> cases = rulesCases();
+    cases.push_back({"a thin stroke scaled to half", strokeScaled(4, 2), "128 255/128 255"});
+    cases.push_back({"a thin stroke scaled to two thirds", strokeScaled(6, 4),
+                     "170 170 255 255/170 170 255 255/170 170 255 255/170 170 255 255"});
     for (const auto& [before, after] : scoreCases())
         cases.push_back({'"' + before.substr(0, 16) + "\" + 1",
                          scoreToText(scoreFromText(before) + 1.0), after});
