@@ -2,18 +2,23 @@
 # SPDX-License-Identifier: MIT
 
 """Installs the Windows installer silently under Wine on a private Xvfb display: its Start-menu
-shortcut exists, Add/Remove Programs learns the version, and the installed program starts; an
-older installation is replaced and a newer one refused; and a silent uninstall removes it all.
+shortcut exists, Add/Remove Programs learns the version, and the installed program carries it,
+imports only DLLs that Windows ships and starts; an older installation is replaced and a newer
+one refused; and a silent uninstall removes it all.
 
 Usage: windows_installer.py INSTALLER.exe VERSION
 """
 import os
+import re
 import subprocess
 import sys
 
 from desktop import Wine
 from kit import fail, need, until
 
+# ADVAPI32 seeds the stack protector's canary; OLEACC and OLEAUT32 serve screen readers.
+SHIPPED = {"ADVAPI32.DLL", "COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "OLE32.DLL",
+           "OLEACC.DLL", "OLEAUT32.DLL", "USER32.DLL"}
 ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORBELKIN"
 
 
@@ -34,6 +39,8 @@ def registered():
 def main():
     installer, version = sys.argv[1:]
     need(installer, "nsis (tools/setup.sh windows builds it)")
+    for tool in ("x86_64-w64-mingw32-windres", "x86_64-w64-mingw32-objdump"):
+        need(tool, "binutils-mingw-w64-x86-64")
     desktop = Wine(None, None)
     drive = os.path.join(os.environ["WINEPREFIX"], "drive_c")
     files = os.path.join(drive, "Program Files", "ZORBELKIN")
@@ -45,6 +52,16 @@ def main():
         if not installs() or not os.path.exists(shortcut) or registered() != version:
             fail(f"the installer failed, made no Start-menu shortcut or did not register {version}")
         print(f"installed version {version}, with its Start-menu shortcut")
+        # The version that Explorer shows in the file's properties, and the DLLs it needs.
+        said = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
+        strings = said("x86_64-w64-mingw32-windres", "-J", "coff", "-i", program, "-O", "rc")
+        imports = {dll.upper() for dll in re.findall(r"DLL Name: (\S+)", said(
+            "x86_64-w64-mingw32-objdump", "-p", program))}
+        if any(f'VALUE "{name}Version", "{version}"' not in strings for name in ("File", "Product")):
+            fail(f"the program's version strings do not say {version}")
+        if not imports or imports - SHIPPED:
+            fail(f"the program imports {sorted(imports)}, not only DLLs that Windows ships")
+        print(f"it carries version {version} and imports only {', '.join(sorted(imports))}")
         desktop.run(["wine", program])
         desktop.stop()
         print("the installed program starts")
