@@ -31,8 +31,7 @@ KEYS = {"shift": "\ue008", "ctrl": "\ue009", "Return": "\ue007", "space": " ", "
 
 
 class Page:
-    """One engine with the site in it, on a display and a bus of its own; what every engine does
-    alike, through its script, its input actions and its pictures."""
+    """One engine with the site in it, on a display and a bus of its own, and what all do alike."""
     pointers = ("mouse", "touch")
 
     def __init__(self, site):
@@ -49,8 +48,7 @@ class Page:
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
 
     def start(self, look=None, reader=False, broken=False):
-        """The site in the engine, in one of its looks (the first unless told); a broken site's
-        wasm is cut short."""
+        """The site in one of the engine's looks (the first unless told), or with its wasm cut."""
         look = look or self.looks[0]
         if look.setting != self.setting:
             self.launch(look)
@@ -64,7 +62,6 @@ class Page:
         return self
 
     def words(self):
-        """What the page shows in words."""
         return self.js("return document.body.innerText.trim()")
 
     def open(self):
@@ -247,8 +244,7 @@ class WebKit(WebDriverPage):
         self.driver.set_window_size(width, height + 40)  # and the browser's own bar
 
     def png(self):
-        """Cut from the page's picture: WebKitWebDriver's picture of an element draws a line
-        along its top."""
+        """Cut from the page's picture, as the driver's picture of an element has a line on top."""
         density = self.js("return devicePixelRatio")
         left, top, width, height = (round(v * density) for v in self.board_rect())
         # Just after the window is resized, the page's picture may still be of the old size.

@@ -4,10 +4,7 @@
 """The Linux program as a native Wayland client of weston, nested in a private Xvfb display so
 that xdotool can work the pointer (weston's headless backend has none): it names its toplevel
 "ZOR BEL KIN" with the desktop entry's app id, and ends with status 0 and nothing said when the
-close button on its frame is clicked.
-
-Usage: wayland.py GAME DESKTOP_ENTRY
-"""
+close button on its frame is clicked. Usage: wayland.py GAME DESKTOP_ENTRY"""
 import os
 import re
 import subprocess

@@ -4,10 +4,8 @@
 """Installs the Windows installer silently under Wine on a private Xvfb display: its Start-menu
 shortcut exists, Add/Remove Programs learns the version, and the installed program carries it,
 imports only DLLs that Windows ships and starts; an older installation is replaced and a newer
-one refused; and a silent uninstall removes it all.
-
-Usage: windows_installer.py INSTALLER.exe VERSION
-"""
+one refused; and a silent uninstall removes it all. Usage: windows_installer.py INSTALLER.exe
+VERSION"""
 import os
 import re
 import subprocess
@@ -54,10 +52,10 @@ def main():
         print(f"installed version {version}, with its Start-menu shortcut")
         # The version that Explorer shows in the file's properties, and the DLLs it needs.
         said = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
-        strings = said("x86_64-w64-mingw32-windres", "-J", "coff", "-i", program, "-O", "rc")
+        rc = said("x86_64-w64-mingw32-windres", "-J", "coff", "-i", program, "-O", "rc")
         imports = {dll.upper() for dll in re.findall(r"DLL Name: (\S+)", said(
             "x86_64-w64-mingw32-objdump", "-p", program))}
-        if any(f'VALUE "{name}Version", "{version}"' not in strings for name in ("File", "Product")):
+        if any(f'VALUE "{kind}Version", "{version}"' not in rc for kind in ("File", "Product")):
             fail(f"the program's version strings do not say {version}")
         if not imports or imports - SHIPPED:
             fail(f"the program imports {sorted(imports)}, not only DLLs that Windows ships")
