@@ -51,8 +51,7 @@ def found(what, probe, seconds=10):
 
 
 class Shot:
-    """A picture of what the player sees, from ImageMagick's binary PPM: pixel(x, y) is bytes
-    r, g, b."""
+    """A picture of what the player sees, from ImageMagick's binary PPM, a pixel bytes r, g, b."""
 
     def __init__(self, ppm):
         _, size, _, self.data = ppm.split(b"\n", 3)
