@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix, as `cmake --install --prefix ~/.local` would, and
 # validates it as a desktop validates a program: its entry, its metainfo, its icons, its manual
-# page, and a binary that finds its libraries without a search path of its own and says so
-# when it has no display.
+# page, and a binary that says so when it has no display. That the binary carries no library
+# search path of its own, lintian checks in the package, made by the same install rules.
 # Usage: check_install.sh BUILD_DIR APP_ID SOURCE_ICONS_DIR
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
@@ -15,14 +15,10 @@ source_icons=${3:?the committed hicolor icons}
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need man man-db
-need readelf binutils
 
 in_scratch
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
-if readelf --dynamic "$scratch/usr/bin/zorbelkin" | grep -E 'R(UN)?PATH'; then
-    fail "the installed binary carries a library search path of its own"
-fi
 
 # Started over ssh, with no display, the game says so in one line and ends with status 1.
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$scratch/usr/bin/zorbelkin" 2>&1) && status=0 || status=$?
