@@ -29,26 +29,15 @@ echo "  no tags but the override for the homepage, where the release asks for on
 dpkg-deb -x "$package" "$scratch"
 game=$scratch/usr/games/zorbelkin
 echo "hardening-check:"
-# It fails when any feature is off, control-flow integrity among them, which Debian 12's own start
-# files lack; the features are judged one by one below. Stack-clash and control-flow protection it
-# finds only in x86 code, so on other architectures it cannot show them (and its objdump says that
-# it cannot read the code).
+# Lintian tells of a game built without PIE, read-only relocations, immediate binding or fortified
+# functions; not of one without the stack protector, nor of arm64's control-flow protection
+# (branch targets and signed returns), which shows only where the release's start files carry it
+# too and its hardening-check knows it: Debian 13, not Debian 12. hardening-check fails when any
+# feature is off, control-flow integrity among them, which Debian 12's own start files lack.
 hardening-check "$game" >"$scratch/hardening" || true
 sed 's/^/ /' "$scratch/hardening"
-for feature in 'Position Independent Executable' 'Stack protected' 'Read-only relocations' \
-    'Immediate binding'; do
-    grep -q "^ $feature: yes" "$scratch/hardening" || fail "$feature is not on"
-done
-# arm64's control-flow protection (branch targets and signed returns) shows only where the
-# release's start files carry it too and its hardening-check knows it: Debian 13, not Debian 12.
+grep -q '^ Stack protected: yes' "$scratch/hardening" || fail "the stack protector is not on"
 if [ "$architecture" = arm64 ] && grep -q '^ Branch Protection:' "$scratch/hardening"; then
     grep -q '^ Branch Protection: yes' "$scratch/hardening" || fail "branch protection is not on"
-fi
-# Fortification protects copies into objects of a size known where they are made. Where the
-# compiler saw none, the unprotected calls must be copies that fortification cannot guard.
-if ! grep -q '^ Fortify Source functions: yes' "$scratch/hardening"; then
-    unguardable=$(hardening-check --verbose "$game" | sed -n 's/^\tunprotected: //p' |
-        grep -vx 'memcpy\|memmove' || true)
-    [ -z "$unguardable" ] || fail "unfortified calls: $unguardable"
 fi
 echo "PASS: lintian finds nothing and the game is hardened"
