@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: The ZORBELKIN developers
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix, as `cmake --install --prefix ~/.local` would, and
-# validates it as a desktop validates a program: its entry, its metainfo, its icons, its manual
-# page, and a binary that says so when it has no display. That the binary carries no library
-# search path of its own, lintian checks in the package, made by the same install rules.
+# validates it as a desktop validates a program: its entry, its metainfo, its icons, and a binary
+# that says so when it has no display. The package is made by the same install rules: that the
+# binary carries no library search path of its own and that its manual page is there and reads
+# without a warning, lintian checks there.
 # Usage: check_install.sh BUILD_DIR APP_ID SOURCE_ICONS_DIR
 set -euo pipefail
 . "$(dirname "$0")/testlib.sh"
@@ -14,7 +15,6 @@ source_icons=${3:?the committed hicolor icons}
 
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
-need man man-db
 
 in_scratch
 
@@ -50,8 +50,4 @@ for icon in $icons; do
 done
 echo "icons: $(echo $icons | sed 's|/apps/[^ ]*||g')"
 
-echo "man --warnings 6 zorbelkin:"
-warnings=$(MANPATH=$scratch/usr/share/man MANWIDTH=80 man --warnings 6 zorbelkin 2>&1 >/dev/null) ||
-    fail "no manual page zorbelkin(6): $warnings"
-[ -z "$warnings" ] || fail "the manual page has faults: $warnings"
 echo "PASS: the installed tree"
