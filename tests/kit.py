@@ -68,11 +68,8 @@ class Shot:
 
 
 def luminance(rgb):
-    def linear(channel):
-        c = channel / 255
-        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
-
-    r, g, b = (linear(c) for c in rgb)
+    r, g, b = (c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+               for c in (channel / 255 for channel in rgb))
     return 0.2126 * r + 0.7152 * g + 0.0722 * b
 
 
