@@ -18,10 +18,11 @@ WIDTH, HEIGHT = 640, 560
 
 
 def close_button(output):
-    """The middle of the close button on the one window's frame, once the window shows whole."""
+    """The middle of the close button on the one window's frame, once weston's ground and the
+    whole window show (weston 14 starts from black)."""
     window = [(x, y) for y in range(output.height) for x in range(output.width)
               if output.pixel(x, y) != bytes(GROUND)]
-    if not window or max(window)[0] - min(window)[0] < 470:
+    if not window or (0, 0) in window or max(window)[0] - min(window)[0] < 470:
         return None
     # Qt's own frame draws it 17 pixels in from the frame's right and 14 down from its top.
     return max(window)[0] - 17, min(y for _, y in window) + 14
