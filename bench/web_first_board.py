@@ -56,14 +56,13 @@ def pages(site, tree):
     with open(os.path.join(site, "index.html")) as f:
         game = f.read()
     plain = [line for line in game.splitlines(True)
-             if not line.startswith(("<script", '<link rel="preload"'))]
+             if not line.startswith("<script")]
     with open(os.path.join(site, "plain.html"), "w") as f:
         f.write("".join(plain))
     for name in ("web_floor.js", "web_floor.wasm"):
         shutil.copy(os.path.join(tree, "bench", name), site)
     with open(os.path.join(site, "floor.html"), "w") as f:
-        f.write(game.replace("zorbelkin.js", "web_floor.js").replace("zorbelkin.wasm",
-                                                                      "web_floor.wasm"))
+        f.write(game.replace('data-program="zorbelkin"', 'data-program="web_floor"'))
     return {"game": "", "plain": "plain.html", "floor": "floor.html"}
 
 
