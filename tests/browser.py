@@ -80,20 +80,17 @@ class Page:
         return self.js("const r = document.getElementById('ZORBELKIN').getBoundingClientRect();"
                        "return [r.left, r.top, r.width, r.height];")
 
-    def pointer(self, kind, *points):
-        """A press at the first point, moved through the others, lifted at the last."""
+    def drag(self, *xy, pointer="mouse"):
+        """A press at the first point of x, y, ..., moved through the others, lifted at the last."""
         moves = [{"type": "pointerMove", "duration": 0,
                   "x": round(self.origin[0] + x * self.css_scale),
-                  "y": round(self.origin[1] + y * self.css_scale)} for x, y in points]
-        self.perform([{"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
+                  "y": round(self.origin[1] + y * self.css_scale)}
+                 for x, y in zip(xy[::2], xy[1::2])]
+        self.perform([{"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer},
                        "actions": [moves[0], {"type": "pointerDown", "button": 0}, *moves[1:],
                                    {"type": "pointerUp", "button": 0}]}])
 
-    def click(self, x, y):
-        self.pointer("mouse", (x, y))
-
-    def drag(self, x1, y1, x2, y2, pointer):
-        self.pointer(pointer, (x1, y1), (x2, y2))
+    click = drag
 
     def key(self, key):
         keys = [KEYS.get(k, k) for k in key.split("+")]
@@ -105,8 +102,7 @@ class Page:
         return Shot(subprocess.run(["convert", "-", "-depth", "8", "ppm:-"], input=self.png(),
                                    capture_output=True, check=True).stdout)
 
-    def windows(self):
-        """The page's title: its one window."""
+    def windows(self):  # the page's title: its one window
         return [self.js("return document.title")]
 
     def rendition(self, cell):

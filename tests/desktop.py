@@ -37,7 +37,7 @@ class XHands:
     def click(self, x, y):
         xdo("mousemove", "--window", self.window, *self.at(x, y), "click", 1)
 
-    def drag(self, x1, y1, x2, y2, _pointer):
+    def drag(self, x1, y1, x2, y2, pointer="mouse"):  # the one pointer of X
         xdo("mousemove", "--window", self.window, *self.at(x1, y1), "mousedown", 1,
             "mousemove", "--window", self.window, *self.at(x2, y2), "mouseup", 1)
 

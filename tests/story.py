@@ -242,7 +242,7 @@ def play(driver):
         hands.click(x, y)
     game.press(4)
     for pointer in hands.pointers:  # a press dragged from one free cell onto another
-        hands.drag(*point(CELLS[8]), *point(CELLS[7]), pointer)
+        hands.drag(*point(CELLS[8]), *point(CELLS[7]), pointer=pointer)
     game.move(0, "O", at=(5, 5))
     game.shows("O../.X./...")
     if not lazy <= getattr(driver, "libraries", set)():
@@ -262,7 +262,7 @@ def play(driver):
           " Enter and Space play a cell a reader has focused, where one can")
 
     heard = len(game.eyes.heard())
-    hands.drag(*point(BOXES["New Game"]), 20, 432, "mouse")
+    hands.drag(*point(BOXES["New Game"]), 20, 432)
     game.shows("OXO/OXX/OX.")
     until("the focus after a press dragged off New Game", game.focused, ["New Game"])
     hands.key("Return")
